@@ -1,0 +1,57 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tamsel2 developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sets up a Debian 12 machine for Tamsel2, builds it and then
+#   ./tamsel.sh run    starts the program
+#   ./tamsel.sh test   runs every test (developer build, then the sanitizer build)
+# Installs only the Debian packages that are missing (as root, or through sudo).
+set -eu
+cd "$(dirname "$0")"
+
+BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
+TEST_PACKAGES="xvfb xauth"
+
+missing_packages() {
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+            printf '%s ' "$package"
+    done
+}
+
+install_missing() {
+    missing=$(missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    echo "Installing: $missing"
+    as_root=""
+    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    $as_root apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() {
+    cmake --preset "$1"
+    cmake --build --preset "$1" -j "$jobs"
+}
+
+case "${1:-}" in
+run)
+    install_missing $BUILD_PACKAGES
+    build release
+    exec ./build/release/app/tamsel2
+    ;;
+test)
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES
+    build dev
+    ctest --preset dev -j "$jobs"
+    build asan
+    ctest --preset asan -j "$jobs"
+    ;;
+*)
+    echo "usage: $0 run | test" >&2
+    exit 2
+    ;;
+esac
