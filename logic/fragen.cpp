@@ -101,8 +101,7 @@ void Fragen7(std::int32_t zahl1, std::int32_t zahl2, std::int32_t &Variantenzahl
     FormeFragen(7, zahl1, zahl2, Variantenzahl, fragen);
 }
 
-void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl,
-                      Fragevarianten &fragen)
+void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl, Fragevarianten &fragen)
 {
     using Fragenprozedur = void (*)(std::int32_t, std::int32_t, std::int32_t &, Fragevarianten &);
     static constexpr std::array<Fragenprozedur, Aufgabentypen> prozeduren{
@@ -112,7 +111,7 @@ void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl,
         return;
     }
     prozeduren[static_cast<std::size_t>(aufgabe.Aufgabentyp)](aufgabe.Zahl1, aufgabe.Zahl2,
-                                                               Variantenzahl, fragen);
+                                                              Variantenzahl, fragen);
 }
 
 std::string WaehleFrage(const Aufgabe &aufgabe, Zufallsquelle &zufall)

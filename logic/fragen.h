@@ -35,8 +35,7 @@ void Fragen7(std::int32_t zahl1, std::int32_t zahl2, std::int32_t &Variantenzahl
 
 // The wordings of a task: the procedure of its kind with Zahl1 and Zahl2.
 // A record whose kind lies outside 0 to 7 has no wording (Variantenzahl 0).
-void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl,
-                      Fragevarianten &fragen);
+void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl, Fragevarianten &fragen);
 
 // One wording of the task, picked with a single Zufallszahl(Variantenzahl)
 // and no reseed: the question of the direction wording to equation.

@@ -7,13 +7,32 @@
 
 namespace {
 
+// Word blocks 1 to 19; 20 and 21 are the numbers of the task.
+// clang-format off
 constexpr std::array<const char *, 19> festeWortbausteine{
-    "addieren", "subtrahieren", "multiplizieren", "dividieren", "zu",
-    "zur",      "von",          "mit",            "durch",      "die Zahl",
-    "der Zahl", "Zahl",         "muss man",       "welche Zahl", "welcher Zahl",
-    "um",       "zu erhalten",  "?",              "erhalten",
+    /*  1 */ "addieren",
+    /*  2 */ "subtrahieren",
+    /*  3 */ "multiplizieren",
+    /*  4 */ "dividieren",
+    /*  5 */ "zu",
+    /*  6 */ "zur",
+    /*  7 */ "von",
+    /*  8 */ "mit",
+    /*  9 */ "durch",
+    /* 10 */ "die Zahl",
+    /* 11 */ "der Zahl",
+    /* 12 */ "Zahl",
+    /* 13 */ "muss man",
+    /* 14 */ "welche Zahl",
+    /* 15 */ "welcher Zahl",
+    /* 16 */ "um",
+    /* 17 */ "zu erhalten",
+    /* 18 */ "?",
+    /* 19 */ "erhalten",
 };
+// clang-format on
 
+// Equation blocks 1 and 2; 3 to 5 are the numbers and the sign of the task.
 constexpr std::array<const char *, 2> festeGleichungsbausteine{"=", "x"};
 
 // Fisher-Yates from the top, reseeded first: every shuffle starts afresh

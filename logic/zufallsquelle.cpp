@@ -10,8 +10,7 @@ Uhrzufall::Uhrzufall() : Uhrzufall(&Uhrzufall::MillisekundenSeitMitternacht) {}
 
 Uhrzufall::Uhrzufall(Uhr millisekundenSeitMitternacht)
     : uhr(std::move(millisekundenSeitMitternacht)), generator(uhr())
-{
-}
+{}
 
 void Uhrzufall::StarteZufall()
 {
@@ -34,9 +33,7 @@ std::uint32_t Uhrzufall::MillisekundenSeitMitternacht()
     // Only the user-interface thread draws, so the shared buffer of
     // std::localtime is safe here.
     const std::tm ortszeit = *std::localtime(&sekunden);
-    const auto millisekunden =
-        duration_cast<milliseconds>(jetzt.time_since_epoch()).count() % 1000;
-    const auto sekundenDesTages =
-        (ortszeit.tm_hour * 60 + ortszeit.tm_min) * 60 + ortszeit.tm_sec;
+    const auto millisekunden = duration_cast<milliseconds>(jetzt.time_since_epoch()).count() % 1000;
+    const auto sekundenDesTages = (ortszeit.tm_hour * 60 + ortszeit.tm_min) * 60 + ortszeit.tm_sec;
     return static_cast<std::uint32_t>(sekundenDesTages * 1000 + millisekunden);
 }

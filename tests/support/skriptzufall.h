@@ -20,8 +20,7 @@ class SkriptZufall : public Zufallsquelle
 public:
     explicit SkriptZufall(std::initializer_list<int> werte = {}, std::uint32_t seed = 1)
         : skript(werte), generator(seed)
-    {
-    }
+    {}
 
     void Skript(std::initializer_list<int> werte) { skript.insert(skript.end(), werte); }
     void SkriptAnhaengen(const std::vector<int> &werte)
