@@ -27,14 +27,21 @@ bool PasstZuEinerFrage(const Aufgabe &aufgabe, std::string_view antwortzeile)
     return false;
 }
 
+// A record of no valid kind has no equation; its empty text must not make a
+// lone blank a right answer.
+bool PasstZurGleichung(const Aufgabe &aufgabe, std::string_view antwortzeile)
+{
+    const std::string gleichung = Gleichungstext(aufgabe);
+    return !gleichung.empty() && GleichMitLeerzeichen(antwortzeile, gleichung);
+}
+
 } // namespace
 
 Pruefergebnis PruefeAntwort(Richtung richtung, const Aufgabe &aufgabe,
                             std::string_view antwortzeile)
 {
-    const bool richtig = richtung == Richtung::mTW
-                             ? PasstZuEinerFrage(aufgabe, antwortzeile)
-                             : GleichMitLeerzeichen(antwortzeile, Gleichungstext(aufgabe));
+    const bool richtig = richtung == Richtung::mTW ? PasstZuEinerFrage(aufgabe, antwortzeile)
+                                                   : PasstZurGleichung(aufgabe, antwortzeile);
     if (!richtig) {
         return {false, "falsch", {}};
     }
