@@ -10,7 +10,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
+BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation2"
 TEST_PACKAGES="xvfb xauth"
 FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+
+// The list of building blocks. It reports each choice of the pupil exactly
+// once through chosen(), whatever mix of signals Qt's list sends for it:
+// - a left click on an entry is a choice, also on the entry already selected
+//   (pupils need "die Zahl" twice in one wording), where Qt changes no
+//   selection and reports only the click;
+// - a click on a new entry moves the selection on the press and reports the
+//   click on the release: still one choice;
+// - a press on one entry dragged to another before the release is one choice
+//   of the entry selected at the release;
+// - each keyboard move of the selection (arrows, Home, End, paging, typing the
+//   start of an entry, Space on the current entry) is one choice;
+// - the program's own filling and emptying, and the focus making an entry
+//   current without selecting it, are no choice.
+class BlockList : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int rowHeight = 29;
+
+    explicit BlockList(QWidget *parent = nullptr);
+
+    // Replaces all entries by the texts, in this order, with none selected.
+    void fill(const QStringList &texts);
+
+signals:
+    void chosen();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void onSelectionChanged();
+    void onItemClicked();
+
+    bool filling = false;
+    // Between a left press in the list and its release: selection changes
+    // then belong to the mouse, which reports its choice at the release.
+    bool mouseDown = false;
+    bool selectionMovedByMouse = false;
+    bool clickReported = false;
+};

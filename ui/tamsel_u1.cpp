@@ -1,0 +1,469 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tamsel_u1.h"
+
+#include "blocklist.h"
+#include "fonts.h"
+#include "fragen.h"
+#include "pruefung.h"
+#include "tamsel_u2.h"
+#include "textfield.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+// Layout sizes in pixels at 96 dpi.
+constexpr int clientWidth = 665;
+constexpr int clientHeight = 496;
+constexpr int statusBarHeight = 19;
+constexpr int panelWidth = 50;
+constexpr int termHeight = 37;
+constexpr int emptyTermWidth = 9;
+
+const QString hintRechenart = QStringLiteral("Auswahl der Rechenart");
+const QString hintPruefe = QStringLiteral("Prüft die zusammengestellte Antwort");
+const QString hintWiederhole = QStringLiteral("Neue Zusammenstellung der Antwort möglich");
+const QString hintNeu = QStringLiteral("Erstellt eine neue Aufgabe");
+const QString captionWortform = QStringLiteral("Die Wortform lautet:");
+const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
+
+QString qt(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A hint is the tooltip and, for a screen reader, the description.
+template <typename Widget> Widget *withHint(Widget *widget, const QString &hint)
+{
+    widget->setToolTip(hint);
+    widget->setAccessibleDescription(hint);
+    return widget;
+}
+
+template <typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry, const QString &hint)
+{
+    auto *button = place(new QPushButton(caption, parent), name, geometry);
+    button->setFont(sansFont(32));
+    button->setAutoDefault(false);
+    return withHint(button, hint);
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, QPoint at,
+                        int width, bool checked)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(checked);
+    // Nothing stands to the right of a box before "Neu", so a style that
+    // draws a wider mark may widen it instead of cutting the caption.
+    box->setGeometry(at.x(), at.y(), qMax(width, box->sizeHint().width()), 17);
+    return withHint(box, hintRechenart);
+}
+
+QGroupBox *makeGroupBox(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry)
+{
+    auto *box = place(new QGroupBox(caption, parent), name, geometry);
+    box->setFont(sansFont(24));
+    return box;
+}
+
+// The 2x rendering on a high-density screen, so the picture stays crisp.
+QPixmap picture(const QString &name)
+{
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/res/%1@2x.png").arg(name));
+        sharp.setDevicePixelRatio(2.0);
+        return sharp;
+    }
+    return QPixmap(QStringLiteral(":/res/%1.png").arg(name));
+}
+
+QLabel *makePicture(QWidget *parent, const char *name, const QString &file,
+                    const QString &accessibleName)
+{
+    auto *image = place(new QLabel(parent), name, {248, 144, 200, 200});
+    image->setPixmap(picture(file));
+    image->setAccessibleName(accessibleName);
+    return image;
+}
+
+TextField *makeTextField(QWidget *parent, const char *name, const QRect &geometry,
+                         const QString &accessibleName)
+{
+    auto *field = place(new TextField(parent), name, geometry);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+QAction *makeAction(QObject *parent, const char *name, const QString &caption, const QString &hint)
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(QLatin1String(name));
+    // Kept with the item, but the window shows no status tips (see event()).
+    action->setStatusTip(hint);
+    return action;
+}
+
+} // namespace
+
+TForm1::TForm1(Zufallsquelle &zufall, QWidget *parent) : QMainWindow(parent), zufall(zufall)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tamsel2"));
+    setWindowIcon(QIcon(QStringLiteral(":/res/tamsel2.png")));
+    setFont(sansFont(11));
+
+    buildStatusBar();
+    buildControls();
+    buildMenu();
+    connectCommands();
+    setTabOrderChain();
+
+    resize(clientWidth, MainMenu1->sizeHint().height() + clientHeight);
+    bNeu->setFocus();
+    FormCreate();
+}
+
+void TForm1::setSolutionsDialog(TForm2 *dialog)
+{
+    Form2 = dialog;
+}
+
+QLabel *TForm1::statusPanel(int index) const
+{
+    return panels.at(static_cast<std::size_t>(index));
+}
+
+void TForm1::buildStatusBar()
+{
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setFixedHeight(statusBarHeight);
+    StatusBar->setSizeGripEnabled(true);
+    withHint(StatusBar, QStringLiteral("Zur Kontrolle: 'OK' oder 'falsch', Termwert"));
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        auto *panel = new QLabel(StatusBar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        const bool last = i + 1 == panels.size();
+        if (!last) {
+            panel->setFixedWidth(panelWidth);
+        }
+        StatusBar->addWidget(panel, last ? 1 : 0);
+        panels[i] = panel;
+    }
+    setStatusBar(StatusBar);
+}
+
+void TForm1::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client);
+
+    // Created in this order, so "Prüfe" lies above Image2 and Image2 above Image1.
+    Image1 = makePicture(client, "Image1", QStringLiteral("image1"),
+                         QStringLiteral("Fröhlicher Kürbis"));
+    Image2 =
+        makePicture(client, "Image2", QStringLiteral("image2"), QStringLiteral("Grimmiger Kürbis"));
+
+    Panel1 = place(new QFrame(client), "Panel1", {8, 16, 233, 105});
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Raised);
+    bNeu = makeButton(Panel1, "bNeu", QStringLiteral("Neu"), {136, 8, 89, 89}, hintNeu);
+    cbAdd = makeCheckBox(Panel1, "cbAdd", QStringLiteral("Addition"), {16, 8}, 73, true);
+    cbSub = makeCheckBox(Panel1, "cbSub", QStringLiteral("Subtraktion"), {16, 32}, 89, false);
+    cbMult = makeCheckBox(Panel1, "cbMult", QStringLiteral("Multiplikation"), {16, 56}, 89, false);
+    cbDiv = makeCheckBox(Panel1, "cbDiv", QStringLiteral("Division"), {16, 80}, 81, false);
+
+    GroupBox1 =
+        withHint(makeGroupBox(client, "GroupBox1", QStringLiteral("Aufgabe:"), {248, 0, 409, 129}),
+                 QStringLiteral("Hier erscheint die Aufgabe"));
+    lTerm = place(new QLabel(GroupBox1), "lTerm", {48, 40, emptyTermWidth, termHeight});
+    lTerm->setFont(sansFont(32));
+    lTerm->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lTerm->setTextFormat(Qt::PlainText);
+    // Created after lTerm, so it covers the label while it is shown.
+    Memo = makeTextField(GroupBox1, "Memo", {8, 32, 393, 89}, QStringLiteral("Aufgabentext"));
+    Memo->hide();
+
+    GroupBox2 = makeGroupBox(client, "GroupBox2", QStringLiteral("Wähle aus:"), {8, 128, 233, 217});
+    lbAuswahl = withHint(place(new BlockList(GroupBox2), "lbAuswahl", {8, 32, 217, 177}),
+                         QStringLiteral("Klicke diese Bausteine zur Zusammenstellung der "
+                                        "Antwort an!"));
+    lbAuswahl->setAccessibleName(QStringLiteral("Bausteine"));
+
+    GroupBox3 = withHint(makeGroupBox(client, "GroupBox3", captionWortform, {8, 360, 649, 105}),
+                         QStringLiteral("Hier erscheint deine zusammengestellte Antwort"));
+    lWortform =
+        makeTextField(GroupBox3, "lWortform", {8, 32, 633, 65}, QStringLiteral("Deine Antwort"));
+
+    bPruefe =
+        makeButton(client, "bPruefe", QStringLiteral("Prüfe"), {248, 144, 105, 97}, hintPruefe);
+    bWiederhole = makeButton(client, "bWiederhole", QStringLiteral("Wiederhole"),
+                             {464, 144, 193, 97}, hintWiederhole);
+    bHilfe = makeButton(client, "bHilfe", QStringLiteral("Hilfe"), {464, 248, 193, 97},
+                        QStringLiteral("Hier kannst du die richtige Antwort(en) spicken"));
+}
+
+void TForm1::buildMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setFont(QApplication::font(MainMenu1));
+    setMenuBar(MainMenu1);
+
+    Ende1 =
+        makeAction(this, "Ende1", QStringLiteral("&Ende"), QStringLiteral("Beendet das Programm"));
+    Neu1 = makeAction(this, "Neu1", QStringLiteral("&Neu"), hintNeu);
+    Prfe1 = makeAction(this, "Prfe1", QStringLiteral("&Prüfe"), hintPruefe);
+    Wiederhole1 = makeAction(this, "Wiederhole1", QStringLiteral("&Wiederhole"), hintWiederhole);
+    MainMenu1->addAction(Ende1);
+    MainMenu1->addAction(Neu1);
+    MainMenu1->addAction(Prfe1);
+    MainMenu1->addAction(Wiederhole1);
+
+    Aufgabenart1 = new QMenu(QStringLiteral("&Aufgabenart"), this);
+    Aufgabenart1->setObjectName(QStringLiteral("Aufgabenart1"));
+    Aufgabenart1->menuAction()->setStatusTip(
+        QStringLiteral("Aufgabenstellung als Term oder als Wortform auswählbar"));
+    MainMenu1->addMenu(Aufgabenart1);
+
+    mTW = makeAction(this, "mTW", QStringLiteral("Gleichung-->Wortform"),
+                     QStringLiteral("Aufgabenstellung als Term"));
+    mWT = makeAction(this, "mWT", QStringLiteral("&Wortform-->Gleichung"),
+                     QStringLiteral("Aufgabenstellung als Wortform"));
+    // Plain check marks, no radio group: only mTWClick and mWTClick set them.
+    mTW->setCheckable(true);
+    mWT->setCheckable(true);
+    mTW->setChecked(true);
+    Aufgabenart1->addAction(mTW);
+    Aufgabenart1->addAction(mWT);
+}
+
+void TForm1::connectCommands()
+{
+    connect(bNeu, &QPushButton::clicked, this, &TForm1::bNeuClick);
+    connect(Neu1, &QAction::triggered, this, &TForm1::bNeuClick);
+    connect(lbAuswahl, &BlockList::chosen, this, &TForm1::lbAuswahlClick);
+    connect(bPruefe, &QPushButton::clicked, this, &TForm1::bPruefeClick);
+    connect(Prfe1, &QAction::triggered, this, &TForm1::bPruefeClick);
+    connect(bWiederhole, &QPushButton::clicked, this, &TForm1::bWiederholeClick);
+    connect(Wiederhole1, &QAction::triggered, this, &TForm1::bWiederholeClick);
+    connect(bHilfe, &QPushButton::clicked, this, &TForm1::bHilfeClick);
+    connect(Ende1, &QAction::triggered, this, &TForm1::Ende1Click);
+    connect(mTW, &QAction::triggered, this, &TForm1::mTWClick);
+    connect(mWT, &QAction::triggered, this, &TForm1::mWTClick);
+}
+
+void TForm1::setTabOrderChain()
+{
+    const std::array<QWidget *, 11> chain{bNeu,      cbAdd,     cbSub,   cbMult,      cbDiv, Memo,
+                                          lbAuswahl, lWortform, bPruefe, bWiederhole, bHilfe};
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+bool TForm1::event(QEvent *event)
+{
+    // Menu items keep their hints, but hovering them must not cover the
+    // status panels with a status tip.
+    if (event->type() == QEvent::StatusTip) {
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+Richtung TForm1::richtung() const
+{
+    return mTW->isChecked() ? Richtung::mTW : Richtung::mWT;
+}
+
+void TForm1::setTerm(const QString &text)
+{
+    lTerm->setText(text);
+    // The label grows to the right with its text.
+    lTerm->resize(qMax(emptyTermWidth, lTerm->sizeHint().width()), termHeight);
+}
+
+void TForm1::fillList(Richtung richtung)
+{
+    QStringList texts;
+    for (const std::string &text : Uebung_.FuelleAuswahl(richtung, zufall)) {
+        texts.append(qt(text));
+    }
+    lbAuswahl->fill(texts);
+}
+
+void TForm1::setStatus(int index, const QString &text)
+{
+    statusPanel(index)->setText(text);
+}
+
+void TForm1::offerPruefe(bool offered)
+{
+    bPruefe->setVisible(offered);
+    Prfe1->setEnabled(offered);
+}
+
+void TForm1::offerWiederhole(bool offered)
+{
+    bWiederhole->setVisible(offered);
+    Wiederhole1->setEnabled(offered);
+}
+
+void TForm1::hidePictures()
+{
+    Image1->hide();
+    Image2->hide();
+}
+
+void TForm1::bNeuClick()
+{
+    const Rechenarten erlaubt{cbAdd->isChecked(), cbSub->isChecked(), cbMult->isChecked(),
+                              cbDiv->isChecked()};
+    if (!Uebung_.NeueAufgabe(erlaubt, zufall)) {
+        return;
+    }
+    setStatus(2, {});
+    const Aufgabe &aufgabe = Uebung_.aufgabe();
+    if (richtung() == Richtung::mTW) {
+        setTerm(qt(Gleichungstext(aufgabe)));
+        Uebung_.SetzeZahlbausteine(Richtung::mTW, aufgabe);
+        fillList(Richtung::mTW);
+    } else {
+        Uebung_.SetzeZahlbausteine(Richtung::mWT, aufgabe);
+        fillList(Richtung::mWT);
+        // Drawn only after the shuffle, from the generator it has just reseeded.
+        Memo->replaceText(qt(WaehleFrage(aufgabe, zufall)));
+    }
+    lWortform->replaceText({});
+    setStatus(0, {});
+    offerPruefe(true);
+    hidePictures();
+    offerWiederhole(false);
+    bHilfe->hide();
+}
+
+void TForm1::FormCreate()
+{
+    Uebung_.SetzeFesteBausteine();
+    offerPruefe(false);
+    hidePictures();
+    offerWiederhole(false);
+    bHilfe->hide();
+}
+
+void TForm1::lbAuswahlClick()
+{
+    const QList<QListWidgetItem *> selected = lbAuswahl->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const std::string zeile = lWortform->exactUtf8();
+    const std::string neu = HaengeBausteinAn(zeile, selected.first()->text().toStdString());
+    // Only the new end goes into the field: a long line is not rebuilt.
+    if (neu.compare(0, zeile.size(), zeile) == 0) {
+        lWortform->appendAtEnd(qt(neu.substr(zeile.size())));
+    } else {
+        lWortform->replaceText(qt(neu));
+    }
+}
+
+void TForm1::bWiederholeClick()
+{
+    setStatus(2, {});
+    fillList(richtung());
+    lWortform->replaceText({});
+    setStatus(0, {});
+    offerPruefe(true);
+    hidePictures();
+    bHilfe->hide();
+}
+
+void TForm1::bPruefeClick()
+{
+    const Pruefergebnis ergebnis =
+        PruefeAntwort(richtung(), Uebung_.aufgabe(), lWortform->exactUtf8());
+    setStatus(0, qt(ergebnis.Urteilstext));
+    if (ergebnis.Urteil) {
+        Image1->show();
+        setStatus(2, qt(ergebnis.Werttext));
+    } else {
+        Image2->show();
+        bHilfe->show();
+    }
+    offerPruefe(false);
+    offerWiederhole(true);
+}
+
+void TForm1::Ende1Click()
+{
+    close();
+}
+
+void TForm1::mTWClick()
+{
+    // Qt has already toggled the chosen item; both marks are set here, so
+    // choosing the marked item keeps its mark.
+    mTW->setChecked(true);
+    mWT->setChecked(false);
+    setTerm({});
+    lTerm->setEnabled(true);
+    GroupBox3->setTitle(captionWortform);
+    Memo->hide();
+}
+
+void TForm1::mWTClick()
+{
+    mTW->setChecked(false);
+    mWT->setChecked(true);
+    lTerm->setEnabled(false);
+    GroupBox3->setTitle(captionGleichung);
+    Memo->replaceText({});
+    Memo->show();
+}
+
+void TForm1::bHilfeClick()
+{
+    if (Form2 == nullptr) {
+        return;
+    }
+    Form2->rAntwort->setPlainText(lWortform->exactText());
+    QStringList zeilen;
+    if (richtung() == Richtung::mTW) {
+        Fragevarianten fragen;
+        std::int32_t Variantenzahl = 0;
+        FragenDerAufgabe(Uebung_.aufgabe(), Variantenzahl, fragen);
+        for (std::int32_t p = 0; p < Variantenzahl; ++p) {
+            zeilen.append(qt(fragen[static_cast<std::size_t>(p)]));
+        }
+    } else {
+        zeilen.append(qt(Gleichungstext(Uebung_.aufgabe())));
+    }
+    // Set at once, so the list opens at its first line.
+    Form2->rAntworten->setPlainText(zeilen.join(QLatin1Char('\n')));
+    Form2->exec();
+}

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tamsel_u2.h"
+
+#include "fonts.h"
+
+#include <QHideEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(at);
+    // A label follows its text, so no face cuts its caption short.
+    label->adjustSize();
+    return label;
+}
+
+QPlainTextEdit *makeField(QWidget *parent, const char *name, const QRect &geometry,
+                          Qt::ScrollBarPolicy verticalBar)
+{
+    auto *field = new QPlainTextEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    field->setVerticalScrollBarPolicy(verticalBar);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return field;
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget *parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Mögliche Antwort(en):"));
+    setFont(sansFont(11));
+    setFixedSize(311, 270);
+    setSizeGripEnabled(false);
+
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Deine Antwort:"), {8, 8});
+    rAntwort = makeField(this, "rAntwort", {8, 24, 297, 57}, Qt::ScrollBarAlwaysOff);
+    rAntwort->setAccessibleName(QStringLiteral("Deine Antwort"));
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Richtige Antwort(en):"), {8, 88});
+    rAntworten = makeField(this, "rAntworten", {8, 104, 297, 129}, Qt::ScrollBarAsNeeded);
+    rAntworten->setAccessibleName(QStringLiteral("Richtige Antworten"));
+
+    bZurueck = new QPushButton(QStringLiteral("Zurück"), this);
+    bZurueck->setObjectName(QStringLiteral("bZurueck"));
+    bZurueck->setGeometry(112, 240, 75, 25);
+    // Enter in a field starts a new line and must not close the dialog.
+    bZurueck->setAutoDefault(false);
+    bZurueck->setDefault(false);
+    connect(bZurueck, &QPushButton::clicked, this, &TForm2::bZurueckClick);
+
+    setTabOrder(rAntwort, rAntworten);
+    setTabOrder(rAntworten, bZurueck);
+}
+
+void TForm2::bZurueckClick()
+{
+    reject();
+}
+
+void TForm2::hideEvent(QHideEvent *event)
+{
+    // Qt centres a dialog over its parent at every showing unless it has
+    // been placed; from the second showing on it stays where it was last.
+    if (!event->spontaneous()) {
+        setAttribute(Qt::WA_Moved);
+    }
+    QDialog::hideEvent(event);
+}

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textfield.h"
+
+#include <QPalette>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    setPalette(colours);
+    document()->setDocumentMargin(0);
+}
+
+QString TextField::exactText() const
+{
+    // toPlainText() would turn no-break spaces into blanks and line
+    // separators into '\n'; the check must see what the pupil typed.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+std::string TextField::exactUtf8() const
+{
+    return exactText().toUtf8().toStdString();
+}
+
+void TextField::appendAtEnd(const QString &text)
+{
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+    doc->setUndoRedoEnabled(true);
+}
+
+void TextField::replaceText(const QString &text)
+{
+    document()->setUndoRedoEnabled(false);
+    setPlainText(text);
+    document()->setUndoRedoEnabled(true);
+}
