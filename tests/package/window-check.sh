@@ -30,14 +30,23 @@ fail() {
 "$program" >"$log" 2>&1 &
 pid=$!
 
-# The window appears some time after the start; poll every 0.2 s.
+# The window appears some time after the start; poll every 0.2 s. Qt also
+# makes an unmapped 1 x 1 leader window with the same title, so every window
+# of that title is looked at, not just the first.
+viewable_window() {
+    for id in $(xwininfo -root -tree 2>/dev/null |
+        sed -n "s/^ *\(0x[0-9a-f]*\) \"$title\": .*/\1/p"); do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+            echo "$id"
+            return
+        fi
+    done
+}
 tries=$((seconds * 5))
 window=""
 while [ -z "$window" ]; do
     kill -0 "$pid" 2>/dev/null || fail "$program ended before it showed a window"
-    if xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-        window=$(xwininfo -name "$title" | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\) .*/\1/p')
-    fi
+    window=$(viewable_window)
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || fail "no viewable window \"$title\" within $seconds s"
     [ -n "$window" ] || sleep 0.2
