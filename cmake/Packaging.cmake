@@ -163,6 +163,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TAMSEL_HOMEPAGE})
 # The Qt, C++ and C libraries the program links, with the versions it needs,
 # as dpkg-shlibdeps reads them from the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The layout was drawn for the widths of the classic Windows sans-serif face;
+# Liberation Sans has them. Without it Qt falls back to another sans-serif
+# face, and a caption may no longer fit its control, so it is recommended,
+# not required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

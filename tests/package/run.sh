@@ -118,8 +118,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = education ] || fail "Section is $(field Section)"
 field Maintainer | grep -q '^[^<]* <[^>]*@[^>]*>$' || fail "Maintainer is '$(field Maintainer)'"
 field Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt widgets library: $(field Depends)"
+field Recommends | grep -q 'fonts-liberation2' || fail "Recommends lacks the window font: $(field Recommends)"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "the Description has no long part"
-dpkg-deb -f "$deb" Package Version Section Depends
+dpkg-deb -f "$deb" Package Version Section Depends Recommends
 
 step "lintian"
 # Overridden tags are not shown: with --show-overrides, --fail-on counts them.
