@@ -5,13 +5,15 @@
 # Sets up a Debian 12 machine for Tamsel2, builds it and then
 #   ./tamsel.sh run    starts the program
 #   ./tamsel.sh test   runs every test (developer build, then the sanitizer build),
-#                      then fuzzes the exercise logic for about a minute per target
+#                      then fuzzes the exercise logic for about a minute per target,
+#                      then builds, installs, starts and removes the Debian package
 # Installs only the Debian packages that are missing (as root, or through sudo).
 set -eu
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation2"
 TEST_PACKAGES="xvfb xauth"
+PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream appstream-compose x11-utils"
 FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 
 missing_packages() {
@@ -46,12 +48,13 @@ run)
     exec ./build/release/app/tamsel2
     ;;
 test)
-    install_missing $BUILD_PACKAGES $TEST_PACKAGES $FUZZ_PACKAGES
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES $FUZZ_PACKAGES $PACKAGE_PACKAGES
     build dev
     ctest --preset dev -j "$jobs"
     build asan
     ctest --preset asan -j "$jobs"
     TAMSEL_FUZZ_JOBS="$jobs" tests/fuzz/run.sh
+    tests/package/run.sh
     ;;
 *)
     echo "usage: $0 run | test" >&2
