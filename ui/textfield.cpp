@@ -13,7 +13,10 @@ TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Wrapped at blanks only: breaking an overlong word as well costs Qt
+    // time that grows with the square of its length, and a pasted word of
+    // 100,000 letters would freeze the window at every keystroke.
+    setWordWrapMode(QTextOption::WordWrap);
     setTabChangesFocus(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Button));

@@ -1,0 +1,771 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolTip>
+
+namespace {
+
+const QString frage0 =
+    "zu welcher Zahl muss man die Zahl 1234 addieren um die Zahl 5678 zu erhalten ?";
+const QStringList bloeckeFrage0{"zu", "welcher Zahl", "muss man", "die Zahl",    "1234", "addieren",
+                                "um", "die Zahl",     "5678",     "zu erhalten", "?"};
+const QString gleichung = "x + 1234 = 5678";
+
+// Kind 1 with 1234 and 5678, the list left in palette order.
+std::vector<int> aufgabeTW()
+{
+    return verkette({aufgabeSkript(1, 1234, 5678), ungemischt(21)});
+}
+
+// The same task posed as its question: the first wording.
+std::vector<int> aufgabeWT()
+{
+    return verkette({aufgabeSkript(1, 1234, 5678), ungemischt(5), {0}});
+}
+
+const Zustand startZustand{
+    {"Pruefe", "hidden, disabled"},
+    {"Wiederhole", "hidden, disabled"},
+    {"Hilfe", "hidden"},
+    {"Image1", "hidden"},
+    {"Image2", "hidden"},
+    {"Panel0", ""},
+    {"Panel1", ""},
+    {"Panel2", ""},
+    {"lWortform", ""},
+    {"lTerm", " (enabled)"},
+    {"Memo", "hidden: "},
+    {"GroupBox3", "Die Wortform lautet:"},
+    {"lbAuswahl", ""},
+    {"mTW", "checked"},
+    {"mWT", "unchecked"},
+    {"Aufgabe", "0: 0  0"},
+};
+
+const Zustand nachNeu{{"Pruefe", "shown, enabled"},
+                      {"Wiederhole", "hidden, disabled"},
+                      {"Hilfe", "hidden"},
+                      {"Image1", "hidden"},
+                      {"Image2", "hidden"},
+                      {"Panel0", ""},
+                      {"Panel2", ""},
+                      {"lWortform", ""}};
+
+const Zustand nachRichtig{{"Pruefe", "hidden, disabled"},
+                          {"Wiederhole", "shown, enabled"},
+                          {"Image1", "shown"},
+                          {"Panel0", "OK"}};
+
+const Zustand nachFalsch{{"Pruefe", "hidden, disabled"},
+                         {"Wiederhole", "shown, enabled"},
+                         {"Hilfe", "shown"},
+                         {"Image2", "shown"},
+                         {"Panel0", "falsch"}};
+
+const Zustand nachWiederhole{{"Pruefe", "shown, enabled"},
+                             {"Hilfe", "hidden"},
+                             {"Image1", "hidden"},
+                             {"Image2", "hidden"},
+                             {"Panel0", ""},
+                             {"Panel2", ""},
+                             {"lWortform", ""}};
+
+Zustand plus(Zustand basis, const Zustand &mehr)
+{
+    for (auto it = mehr.cbegin(); it != mehr.cend(); ++it) {
+        basis[it.key()] = it.value();
+    }
+    return basis;
+}
+
+QString ohneKaufmannsUnd(QString text)
+{
+    return text.remove('&');
+}
+
+// Pastes as a pupil would with Ctrl+V, plain text only.
+void fuegeEin(TextField *feld, QMimeData *daten)
+{
+    QGuiApplication::clipboard()->setMimeData(daten);
+    feld->setFocus();
+    feld->moveCursor(QTextCursor::End);
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+}
+
+void fuegeTextEin(TextField *feld, const QString &text)
+{
+    auto *daten = new QMimeData;
+    daten->setText(text);
+    fuegeEin(feld, daten);
+}
+
+// The effective tooltip where the mouse rests: Qt passes the request up the
+// parents until one has a hint.
+QString tooltipBei(QWidget *fenster, QPoint imFenster)
+{
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) {
+        return QStringLiteral("(an earlier tooltip stayed open)");
+    }
+    QWidget *ziel = fenster->childAt(imFenster);
+    if (ziel == nullptr) {
+        ziel = fenster;
+    }
+    const QPoint lokal = ziel->mapFrom(fenster, imFenster);
+    QHelpEvent hilfe(QEvent::ToolTip, lokal, ziel->mapToGlobal(lokal));
+    QApplication::sendEvent(ziel, &hilfe);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Fenster> f;
+    TForm1 *w = nullptr;
+
+    void neu(const std::vector<int> &skript)
+    {
+        f->skript(skript);
+        QTest::mouseClick(w->bNeu, Qt::LeftButton);
+    }
+    void pruefe() { QTest::mouseClick(w->bPruefe, Qt::LeftButton); }
+    void wiederhole() { QTest::mouseClick(w->bWiederhole, Qt::LeftButton); }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        f = std::make_unique<Fenster>();
+        w = &f->form1;
+        QVERIFY(f->bereit());
+    }
+
+    void cleanup()
+    {
+        w = nullptr;
+        f.reset();
+    }
+
+    void startZustand()
+    {
+        QCOMPARE(zeilen(zustand(*f)), zeilen(::startZustand));
+        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(QApplication::focusWidget(), w->bNeu);
+        QCOMPARE(w->lTerm->geometry(), QRect(48, 40, 9, 37));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tamsel2"));
+        QVERIFY(!w->windowIcon().isNull());
+    }
+
+    // The state table row by row, with the three rules after every event.
+    void zustandstabelle()
+    {
+        Zustand vorher = zustand(*f);
+        const auto schritt = [&](const Zustand &aenderungen) {
+            const QStringList soll = mitAenderungen(vorher, aenderungen);
+            vorher = zustand(*f);
+            return soll;
+        };
+        const QString woerter = wortbausteine("1234", "5678").join('|');
+
+        neu(aufgabeTW());
+        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachNeu, {{"lTerm", gleichung + " (enabled)"},
+                                                             {"lbAuswahl", woerter},
+                                                             {"Aufgabe", "1: 1234 + 5678"}})));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        f->klickeTexte({"zu", "die Zahl"});
+        QCOMPARE(zeilen(zustand(*f)), schritt({{"lWortform", "zu die Zahl "}}));
+
+        pruefe();
+        QCOMPARE(zeilen(zustand(*f)), schritt(nachFalsch));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        f->skript(umgekehrt(21));
+        wiederhole();
+        QStringList umgekehrteWoerter = wortbausteine("1234", "5678");
+        std::reverse(umgekehrteWoerter.begin(), umgekehrteWoerter.end());
+        QCOMPARE(zeilen(zustand(*f)),
+                 schritt(plus(nachWiederhole, {{"lbAuswahl", umgekehrteWoerter.join('|')}})));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        f->klickeTexte(bloeckeFrage0);
+        vorher = zustand(*f);
+        pruefe();
+        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachRichtig, {{"Panel2", "Wert: 4444"}})));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        w->mWT->trigger();
+        QCOMPARE(zeilen(zustand(*f)), schritt({{"lTerm", gleichung + " (disabled)"},
+                                               {"Memo", "shown: "},
+                                               {"GroupBox3", "Die Gleichung lautet:"},
+                                               {"mTW", "unchecked"},
+                                               {"mWT", "checked"}}));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        neu(aufgabeWT());
+        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachNeu, {{"Memo", "shown: " + frage0},
+                                                             {"lbAuswahl", "=|x|1234|+|5678"}})));
+        QCOMPARE(regelverstoss(*w), QString());
+
+        f->klickeTexte({"x", "+", "1234", "=", "5678"});
+        vorher = zustand(*f);
+        pruefe();
+        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachRichtig, {{"Panel2", "Wert: 4444"}})));
+
+        w->mTW->trigger();
+        QCOMPARE(zeilen(zustand(*f)), schritt({{"lTerm", " (enabled)"},
+                                               {"Memo", "hidden: " + frage0},
+                                               {"GroupBox3", "Die Wortform lautet:"},
+                                               {"mTW", "checked"},
+                                               {"mWT", "unchecked"}}));
+        QCOMPARE(regelverstoss(*w), QString());
+    }
+
+    void neuOhneRechenartAendertNichts()
+    {
+        for (QCheckBox *box : {w->cbAdd, w->cbSub, w->cbMult, w->cbDiv}) {
+            box->setChecked(false);
+        }
+        const QStringList zuBeginn = zeilen(zustand(*f));
+        QTest::mouseClick(w->bNeu, Qt::LeftButton);
+        QCOMPARE(zeilen(zustand(*f)), zuBeginn);
+
+        w->cbAdd->setChecked(true);
+        neu(aufgabeTW());
+        f->klickeTexte({"zu", "um"});
+        pruefe();
+        w->cbAdd->setChecked(false);
+        f->zufall.ProtokollLoeschen();
+        const QStringList mitAufgabe = zeilen(zustand(*f));
+        QTest::mouseClick(w->bNeu, Qt::LeftButton);
+        w->Neu1->trigger();
+        QCOMPARE(zeilen(zustand(*f)), mitAufgabe);
+        QCOMPARE(f->zufall.Protokoll(), std::string());
+        QCOMPARE(regelverstoss(*w), QString());
+    }
+
+    void rechenartWirktErstBeimNaechstenNeu()
+    {
+        neu(aufgabeTW());
+        w->cbAdd->setChecked(false);
+        w->cbDiv->setChecked(true);
+        f->tippe(frage0 + ' ');
+        pruefe();
+        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+
+        // Kind 1 is drawn first and thrown away, then kind 6 is taken.
+        neu(verkette({aufgabeSkript(1, 1, 2), aufgabeSkript(6, 3, 4), ungemischt(21)}));
+        QCOMPARE(w->lTerm->text(), QStringLiteral("x : 3 = 4"));
+    }
+
+    void wiederholeImmerWieder()
+    {
+        neu(aufgabeTW());
+        f->klickeTexte(bloeckeFrage0);
+        pruefe();
+        for (int runde = 0; runde < 3; ++runde) {
+            f->klickeTexte({"mit"});
+            f->zufall.ProtokollLoeschen();
+            const Zustand vorher = zustand(*f);
+            wiederhole();
+            QCOMPARE(f->zufall.Protokoll(), std::string("S 21 20 19 18 17 16 15 14 13 12 11 10 "
+                                                        "9 8 7 6 5 4 3 2"));
+            Zustand soll = plus(vorher, nachWiederhole);
+            soll.remove("lbAuswahl");
+            Zustand ist = zustand(*f);
+            QStringList eintraege = ist.take("lbAuswahl").split('|');
+            QCOMPARE(zeilen(ist), zeilen(soll));
+            QStringList palette = wortbausteine("1234", "5678");
+            eintraege.sort();
+            palette.sort();
+            QCOMPARE(eintraege, palette);
+            QCOMPARE(regelverstoss(*w), QString());
+            QVERIFY(!w->bWiederhole->isHidden());
+        }
+        // The same task judged again earns the same value.
+        f->klickeTexte(bloeckeFrage0);
+        pruefe();
+        QCOMPARE(f->panel(0), QStringLiteral("OK"));
+        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+    }
+
+    void nachPruefeKeinZweitesUrteil()
+    {
+        neu(aufgabeTW());
+        pruefe();
+        const Zustand nachUrteil = zustand(*f);
+        f->klickeTexte({"?", "?"});
+        QCOMPARE(f->antwort(), QStringLiteral("? ? "));
+        QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
+        Zustand soll = nachUrteil;
+        soll["lWortform"] = "? ? ";
+        QCOMPARE(zeilen(zustand(*f)), zeilen(soll));
+    }
+
+    void pruefeUrteilt_data()
+    {
+        QTest::addColumn<bool>("gleichungGefragt");
+        QTest::addColumn<std::vector<int>>("skript");
+        QTest::addColumn<QStringList>("bloecke");
+        QTest::addColumn<QString>("eingefuegt");
+        QTest::addColumn<QString>("werttext");
+
+        const auto TW = aufgabeTW();
+        const auto WT = aufgabeWT();
+        const QString nbsp(QChar(0x00A0));
+        // clang-format off
+        QTest::newRow("clicked wording 0") << false << TW << bloeckeFrage0 << "" << "Wert: 4444";
+        QTest::newRow("typed wording 3") << false << TW << QStringList()
+            << "zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ? " << "Wert: 4444";
+        QTest::newRow("zu then erhalten") << false << TW
+            << QStringList{"zu", "welcher Zahl", "muss man", "1234", "addieren", "um", "5678",
+                           "zu", "erhalten", "?"} << "" << "Wert: 4444";
+        QTest::newRow("typed after clicks") << false << TW
+            << QStringList{"zu", "welcher Zahl"} << "muss man 1234 addieren um 5678 zu erhalten ? "
+            << "Wert: 4444";
+        QTest::newRow("empty") << false << TW << QStringList() << "" << "";
+        QTest::newRow("one blank") << false << TW << QStringList() << " " << "";
+        QTest::newRow("no final blank") << false << TW << QStringList() << frage0 << "";
+        QTest::newRow("two final blanks") << false << TW << bloeckeFrage0 << " " << "";
+        QTest::newRow("capital Z") << false << TW << QStringList()
+            << "Zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ? " << "";
+        QTest::newRow("no-break spaces") << false << TW << QStringList()
+            << QString(frage0 + ' ').replace(' ', nbsp) << "";
+        QTest::newRow("line break for a blank") << false << TW << QStringList()
+            << "zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ?\n" << "";
+        QTest::newRow("line separator for a blank") << false << TW << QStringList()
+            << "zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ?" + QString(QChar(0x2028))
+            << "";
+        QTest::newRow("emoji and control characters") << false << TW << QStringList()
+            << QString::fromUtf8("\xF0\x9F\x8E\x83 \x01\x7F\t") << "";
+        QTest::newRow("equation, clicked") << true << WT
+            << QStringList{"x", "+", "1234", "=", "5678"} << "" << "Wert: 4444";
+        QTest::newRow("equation without final blank") << true << WT << QStringList()
+            << gleichung << "";
+        QTest::newRow("equation, block too many") << true << WT
+            << QStringList{"x", "+", "1234", "=", "5678", "5678"} << "" << "";
+        QTest::newRow("question as the answer") << true << WT << QStringList() << frage0 + ' '
+            << "";
+        QTest::newRow("equation in the form of its kind") << true
+            << verkette({aufgabeSkript(0, 12, 30), ungemischt(5), {0}}) << QStringList()
+            << "12 + x = 30 " << "Wert: 18";
+        QTest::newRow("equation in the other form") << true
+            << verkette({aufgabeSkript(0, 12, 30), ungemischt(5), {0}}) << QStringList()
+            << "x + 12 = 30 " << "";
+        QTest::newRow("largest value") << true
+            << verkette({aufgabeSkript(6, 9999, 9999), ungemischt(5), {0}}) << QStringList()
+            << "x : 9999 = 9999 " << "Wert: 99980001";
+        // clang-format on
+    }
+
+    void pruefeUrteilt()
+    {
+        QFETCH(bool, gleichungGefragt);
+        QFETCH(std::vector<int>, skript);
+        QFETCH(QStringList, bloecke);
+        QFETCH(QString, eingefuegt);
+        QFETCH(QString, werttext);
+
+        if (gleichungGefragt) {
+            w->mWT->trigger();
+        }
+        for (QCheckBox *box : {w->cbAdd, w->cbSub, w->cbMult, w->cbDiv}) {
+            box->setChecked(true);
+        }
+        neu(skript);
+        f->klickeTexte(bloecke);
+        if (!eingefuegt.isEmpty()) {
+            fuegeTextEin(w->lWortform, eingefuegt);
+        }
+        const QString zeile = f->antwort();
+        const bool richtig = !werttext.isEmpty();
+        const Zustand vorher = zustand(*f);
+        pruefe();
+        Zustand soll = plus(vorher, richtig ? nachRichtig : nachFalsch);
+        soll["Panel2"] = werttext;
+        QCOMPARE(zeilen(zustand(*f)), zeilen(soll));
+        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(f->antwort(), zeile);
+    }
+
+    // The check sees exactly what the field holds; reading changes nothing.
+    void antwortzeileWirdGenauGelesen_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("gelesen");
+
+        const QChar nbsp(0x00A0);
+        const QChar zeilentrenner(0x2028);
+        const QChar absatztrenner(0x2029);
+        QTest::newRow("no-break space") << QString("a") + nbsp + "b" << QString("a") + nbsp + "b";
+        QTest::newRow("line separator")
+            << QString("a") + zeilentrenner + "b" << QString("a") + zeilentrenner + "b";
+        QTest::newRow("line feed") << "a\nb"
+                                   << "a\nb";
+        QTest::newRow("paragraph separator") << QString("a") + absatztrenner + "b"
+                                             << "a\nb";
+        // The field itself makes one paragraph break of a pasted CR LF.
+        QTest::newRow("carriage return") << "a\r\nb"
+                                         << "a\nb";
+        QTest::newRow("tab and bell") << "a\t\ab"
+                                      << "a\t\ab";
+        QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x8E\x83")
+                               << QString::fromUtf8("\xF0\x9F\x8E\x83");
+    }
+
+    void antwortzeileWirdGenauGelesen()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, gelesen);
+        fuegeTextEin(w->lWortform, eingabe);
+        const int revision = w->lWortform->document()->revision();
+        QCOMPARE(w->lWortform->exactText(), gelesen);
+        QCOMPARE(w->lWortform->exactUtf8(), gelesen.toUtf8().toStdString());
+        QCOMPARE(w->lWortform->document()->revision(), revision);
+    }
+
+    void formatierterTextZaehltNurAlsText()
+    {
+        neu(aufgabeTW());
+        auto *daten = new QMimeData;
+        daten->setHtml("<b>zu welcher Zahl</b> muss man <i>1234</i> addieren um 5678 zu "
+                       "erhalten ?&nbsp;");
+        daten->setText("zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ? ");
+        fuegeEin(w->lWortform, daten);
+        QCOMPARE(f->antwort(), daten->text());
+        pruefe();
+        QCOMPARE(f->panel(0), QStringLiteral("OK"));
+    }
+
+    void getippterTextBleibt()
+    {
+        neu(aufgabeTW());
+        f->tippe("zu welcher");
+        QTest::keyClick(w->lWortform, Qt::Key_Return);
+        QTest::keyClick(w->lWortform, Qt::Key_Backspace);
+        QTest::keyClicks(w->lWortform, " Zahl ");
+        f->klickeTexte({"muss man"});
+        QCOMPARE(f->antwort(), QStringLiteral("zu welcher Zahl muss man "));
+    }
+
+    void langeZeileBleibtSchnell()
+    {
+        neu(aufgabeTW());
+        const QString lang(100000, QLatin1Char('a'));
+        fuegeTextEin(w->lWortform, lang + "\n" + lang);
+        // Marks the field's first paragraph: rebuilding the field would drop it.
+        auto *marke = new QTextBlockUserData;
+        w->lWortform->document()->firstBlock().setUserData(marke);
+
+        QElapsedTimer uhr;
+        uhr.start();
+        f->klickeTexte({"zu", "um", "?"});
+        const qint64 ms = uhr.elapsed();
+        qInfo("three appends to a 200,000-character line took %lld ms", ms);
+        QVERIFY2(ms < 3000, "appending to a long line must not freeze the window");
+        QCOMPARE(w->lWortform->document()->firstBlock().userData(), marke);
+        QCOMPARE(f->antwort(), lang + "\n" + lang + "zu um ? ");
+        pruefe();
+        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+    }
+
+    void richtungWechselMittenInDerAufgabe()
+    {
+        neu(aufgabeTW());
+        f->klickeTexte(bloeckeFrage0);
+        const Zustand vorher = zustand(*f);
+        w->mWT->trigger();
+        QCOMPARE(zeilen(zustand(*f)),
+                 mitAenderungen(vorher, {{"lTerm", gleichung + " (disabled)"},
+                                         {"Memo", "shown: "},
+                                         {"GroupBox3", "Die Gleichung lautet:"},
+                                         {"mTW", "unchecked"},
+                                         {"mWT", "checked"}}));
+        // The wording clicked from the old list is no equation.
+        pruefe();
+        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QStringList zeilenImDialog;
+        f->hilfe([&] { zeilenImDialog = f->form2->rAntworten->toPlainText().split('\n'); });
+        QCOMPARE(zeilenImDialog, QStringList{gleichung});
+
+        // No task was ever made in this direction: the number blocks are empty.
+        f->skript(ungemischt(5));
+        wiederhole();
+        QCOMPARE(f->eintraege(), (QStringList{"=", "x", "", "", ""}));
+        f->tippe(gleichung + ' ');
+        pruefe();
+        QCOMPARE(f->panel(0), QStringLiteral("OK"));
+        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+    }
+
+    void wiederholeNachWechselOhneAufgabeInDieserRichtung()
+    {
+        w->mWT->trigger();
+        neu(aufgabeWT());
+        w->mTW->trigger();
+        f->skript(ungemischt(21));
+        pruefe();
+        wiederhole();
+        QCOMPARE(f->eintraege(), wortbausteine("", ""));
+        QCOMPARE(w->lTerm->text(), QString());
+    }
+
+    void markierteRichtungNochmalGewaehlt()
+    {
+        neu(aufgabeTW());
+        f->klickeTexte({"zu"});
+        const Zustand vorher = zustand(*f);
+        w->mTW->trigger();
+        QCOMPARE(zeilen(zustand(*f)), mitAenderungen(vorher, {{"lTerm", " (enabled)"}}));
+
+        w->mWT->trigger();
+        neu(aufgabeWT());
+        const Zustand imWT = zustand(*f);
+        // Through the real menu: Alt+A opens it, W alone chooses the marked item.
+        QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(w->Aufgabenart1->isVisible());
+        QTest::keyClick(w->Aufgabenart1, Qt::Key_W);
+        QTRY_VERIFY(!w->Aufgabenart1->isVisible());
+        QCOMPARE(zeilen(zustand(*f)), mitAenderungen(imWT, {{"Memo", "shown: "}}));
+        QCOMPARE(regelverstoss(*w), QString());
+    }
+
+    void menueBefehleMitAltBuchstaben()
+    {
+        f->skript(aufgabeTW());
+        QTest::keyClick(w, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(w->lTerm->text(), gleichung);
+        QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QTest::keyClick(w, Qt::Key_W, Qt::AltModifier);
+        QCOMPARE(f->panel(0), QString());
+        QVERIFY(!w->bPruefe->isHidden());
+        QTest::keyClick(w, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(!w->isVisible());
+    }
+
+    void menue()
+    {
+        const QList<QAction *> leiste = w->MainMenu1->actions();
+        QStringList texte;
+        for (const QAction *eintrag : leiste) {
+            texte.append(eintrag->text());
+            QCOMPARE(eintrag->menu() != nullptr, eintrag == w->Aufgabenart1->menuAction());
+            QVERIFY(eintrag->shortcut().isEmpty());
+        }
+        QCOMPARE(texte, (QStringList{"&Ende", "&Neu", "&Prüfe", "&Wiederhole", "&Aufgabenart"}));
+        QCOMPARE(w->Aufgabenart1->actions(), (QList<QAction *>{w->mTW, w->mWT}));
+        QCOMPARE(w->mTW->text(), QStringLiteral("Gleichung-->Wortform"));
+        QCOMPARE(w->mWT->text(), QStringLiteral("&Wortform-->Gleichung"));
+        QCOMPARE(w->mTW->actionGroup(), nullptr);
+        QCOMPARE(w->Prfe1->statusTip(), QStringLiteral("Prüft die zusammengestellte Antwort"));
+        QCOMPARE(w->Aufgabenart1->menuAction()->statusTip(),
+                 QStringLiteral("Aufgabenstellung als Term oder als Wortform auswählbar"));
+    }
+
+    void menueHinweiseErscheinenNirgends()
+    {
+        neu(aufgabeTW());
+        pruefe();
+        const Zustand vorher = zustand(*f);
+        // Hovering an item on the bar and one in the open sub-menu.
+        w->MainMenu1->setActiveAction(w->Aufgabenart1->menuAction());
+        QTRY_VERIFY(w->Aufgabenart1->isVisible());
+        w->Aufgabenart1->setActiveAction(w->mWT);
+        w->Wiederhole1->showStatusText(w->MainMenu1);
+        QCOMPARE(w->StatusBar->currentMessage(), QString());
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(w->statusPanel(i)->isVisible());
+        }
+        w->Aufgabenart1->hide();
+        QCOMPARE(zeilen(zustand(*f)), zeilen(vorher));
+    }
+
+    void tooltips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("stelle"); // within the control
+        QTest::addColumn<QString>("hinweis");
+
+        const QString aufgabe = "Hier erscheint die Aufgabe";
+        const QString antwort = "Hier erscheint deine zusammengestellte Antwort";
+        QTest::newRow("bNeu") << "bNeu" << QPoint(40, 40) << "Erstellt eine neue Aufgabe";
+        for (const char *box : {"cbAdd", "cbSub", "cbMult", "cbDiv"}) {
+            QTest::newRow(box) << box << QPoint(5, 8) << "Auswahl der Rechenart";
+        }
+        QTest::newRow("GroupBox1") << "GroupBox1" << QPoint(300, 10) << aufgabe;
+        QTest::newRow("lTerm") << "lTerm" << QPoint(30, 18) << aufgabe;
+        QTest::newRow("Memo") << "Memo" << QPoint(100, 40) << aufgabe;
+        QTest::newRow("lbAuswahl") << "lbAuswahl" << QPoint(100, 20)
+                                   << "Klicke diese Bausteine zur Zusammenstellung der Antwort an!";
+        QTest::newRow("GroupBox3") << "GroupBox3" << QPoint(500, 10) << antwort;
+        QTest::newRow("lWortform") << "lWortform" << QPoint(100, 30) << antwort;
+        QTest::newRow("bPruefe") << "bPruefe" << QPoint(50, 50)
+                                 << "Prüft die zusammengestellte Antwort";
+        QTest::newRow("bWiederhole")
+            << "bWiederhole" << QPoint(50, 50) << "Neue Zusammenstellung der Antwort möglich";
+        QTest::newRow("bHilfe") << "bHilfe" << QPoint(50, 50)
+                                << "Hier kannst du die richtige Antwort(en) spicken";
+        QTest::newRow("StatusBar")
+            << "StatusPanel1" << QPoint(20, 8) << "Zur Kontrolle: 'OK' oder 'falsch', Termwert";
+        QTest::newRow("Panel1") << "Panel1" << QPoint(120, 100) << "";
+        QTest::newRow("GroupBox2") << "GroupBox2" << QPoint(100, 10) << "";
+        QTest::newRow("Image1") << "Image1" << QPoint(100, 190) << "";
+        QTest::newRow("Image2") << "Image2" << QPoint(100, 190) << "";
+        QTest::newRow("window") << "Client" << QPoint(300, 350) << "";
+    }
+
+    void tooltips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, stelle);
+        QFETCH(QString, hinweis);
+        neu(aufgabeTW());
+        // Everything shown at once; Memo then covers lTerm, so lTerm is
+        // asked with Memo hidden.
+        for (QWidget *control : std::initializer_list<QWidget *>{w->bPruefe, w->bWiederhole,
+                                                                 w->bHilfe, w->Image1, w->Image2}) {
+            control->show();
+        }
+        if (name == "Image1") {
+            w->bPruefe->hide();
+            w->Image2->hide();
+        } else if (name == "Image2") {
+            w->bPruefe->hide();
+        } else if (name == "Memo") {
+            w->Memo->show();
+        }
+        auto *control = w->findChild<QWidget *>(name);
+        QVERIFY(control != nullptr);
+        const QPoint imFenster = control->mapTo(w, stelle);
+        QCOMPARE(w->childAt(imFenster) == control || control->isAncestorOf(w->childAt(imFenster)),
+                 true);
+        QCOMPARE(tooltipBei(w, imFenster), hinweis);
+    }
+
+    void barrierefreiheit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("gesprochen");
+        QTest::addColumn<QString>("beschreibung");
+
+        QTest::newRow("bNeu") << "bNeu"
+                              << "Neu"
+                              << "Erstellt eine neue Aufgabe";
+        QTest::newRow("cbMult") << "cbMult"
+                                << "Multiplikation"
+                                << "Auswahl der Rechenart";
+        QTest::newRow("bPruefe") << "bPruefe"
+                                 << "Prüfe"
+                                 << "Prüft die zusammengestellte Antwort";
+        QTest::newRow("lTerm") << "lTerm" << gleichung << "";
+        QTest::newRow("Panel 0") << "StatusPanel0"
+                                 << "falsch"
+                                 << "";
+        QTest::newRow("lbAuswahl") << "lbAuswahl"
+                                   << "Bausteine"
+                                   << "Klicke diese Bausteine zur Zusammenstellung der Antwort an!";
+        QTest::newRow("lWortform") << "lWortform"
+                                   << "Deine Antwort"
+                                   << "";
+        QTest::newRow("Memo") << "Memo"
+                              << "Aufgabentext"
+                              << "";
+        QTest::newRow("Image1") << "Image1"
+                                << "Fröhlicher Kürbis"
+                                << "";
+        QTest::newRow("Image2") << "Image2"
+                                << "Grimmiger Kürbis"
+                                << "";
+    }
+
+    void barrierefreiheit()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, gesprochen);
+        QFETCH(QString, beschreibung);
+        neu(aufgabeTW());
+        pruefe();
+        auto *control = w->findChild<QWidget *>(name);
+        QVERIFY(control != nullptr);
+        QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(zugang != nullptr);
+        QCOMPARE(ohneKaufmannsUnd(zugang->text(QAccessible::Name)), gesprochen);
+        QCOMPARE(zugang->text(QAccessible::Description), beschreibung);
+    }
+
+    void menueEintraegeWerdenVorgelesen()
+    {
+        QAccessibleInterface *leiste = QAccessible::queryAccessibleInterface(w->MainMenu1);
+        QVERIFY(leiste != nullptr);
+        QStringList namen;
+        for (int i = 0; i < leiste->childCount(); ++i) {
+            namen.append(ohneKaufmannsUnd(leiste->child(i)->text(QAccessible::Name)));
+        }
+        QCOMPARE(namen, (QStringList{"Ende", "Neu", "Prüfe", "Wiederhole", "Aufgabenart"}));
+    }
+
+    void tabReihenfolge_data()
+    {
+        QTest::addColumn<int>("lage"); // 0 start, 1 task mTW, 2 task mWT, 3 wrong verdict
+        QTest::addColumn<QStringList>("reihe");
+        const QStringList vorn{"cbAdd", "cbSub", "cbMult", "cbDiv"};
+        QTest::newRow("start") << 0 << vorn + QStringList{"lbAuswahl", "lWortform", "bNeu"};
+        QTest::newRow("task, equation shown")
+            << 1 << vorn + QStringList{"lbAuswahl", "lWortform", "bPruefe", "bNeu"};
+        QTest::newRow("task, question shown")
+            << 2 << vorn + QStringList{"Memo", "lbAuswahl", "lWortform", "bPruefe", "bNeu"};
+        QTest::newRow("wrong verdict")
+            << 3 << vorn + QStringList{"lbAuswahl", "lWortform", "bWiederhole", "bHilfe", "bNeu"};
+    }
+
+    void tabReihenfolge()
+    {
+        QFETCH(int, lage);
+        QFETCH(QStringList, reihe);
+        if (lage == 2) {
+            w->mWT->trigger();
+            neu(aufgabeWT());
+        } else if (lage > 0) {
+            neu(aufgabeTW());
+        }
+        if (lage == 3) {
+            pruefe();
+        }
+        w->bNeu->setFocus();
+        QStringList besucht;
+        for (int i = 0; i < reihe.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            besucht.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(besucht, reihe);
+        // Tab through the text fields typed nothing, and moving into the
+        // list chose nothing.
+        QCOMPARE(f->antwort(), QString());
+        QCOMPARE(w->Memo->exactText().contains('\t'), false);
+    }
+
+    void endeSchliesstDasFenster()
+    {
+        neu(aufgabeTW());
+        w->Ende1->trigger();
+        QVERIFY(!w->isVisible());
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
