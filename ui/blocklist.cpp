@@ -13,7 +13,6 @@ BlockList::BlockList(QWidget *parent) : QListWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     connect(this, &QListWidget::itemSelectionChanged, this, &BlockList::onSelectionChanged);
-    connect(this, &QListWidget::itemClicked, this, &BlockList::onItemClicked);
 }
 
 void BlockList::fill(const QStringList &texts)
@@ -34,10 +33,19 @@ void BlockList::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    mouseDown = true;
-    selectionMovedByMouse = false;
-    clickReported = false;
+    beginMouseChoice(event);
     QListWidget::mousePressEvent(event);
+}
+
+void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt delivers the second press of a double click as this event alone.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    beginMouseChoice(event);
+    QListWidget::mouseDoubleClickEvent(event);
 }
 
 void BlockList::mouseMoveEvent(QMouseEvent *event)
@@ -51,29 +59,21 @@ void BlockList::mouseMoveEvent(QMouseEvent *event)
 
 void BlockList::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !mouseDown) {
-        event->accept();
-        return;
-    }
-    QListWidget::mouseReleaseEvent(event);
-    const bool choice = clickReported || selectionMovedByMouse;
-    mouseDown = false;
-    selectionMovedByMouse = false;
-    clickReported = false;
-    if (choice) {
-        emit chosen();
-    }
-}
-
-void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click; its release reports the second
-    // click, so a double click is two choices, like two single clicks.
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
     }
-    QListWidget::mouseDoubleClickEvent(event);
+    QListWidget::mouseReleaseEvent(event);
+    // A click is a press and a release on the same entry, as for Qt, but the
+    // second click of a double click counts too.
+    const int releasedRow = indexAt(event->position().toPoint()).row();
+    const bool clicked = pressedRow >= 0 && releasedRow == pressedRow;
+    const bool choice = mouseDown && (clicked || selectionMovedByMouse);
+    mouseDown = false;
+    pressedRow = -1;
+    if (choice) {
+        emit chosen();
+    }
 }
 
 void BlockList::keyPressEvent(QKeyEvent *event)
@@ -82,6 +82,13 @@ void BlockList::keyPressEvent(QKeyEvent *event)
     // swallow the keyboard's choices.
     mouseDown = false;
     QListWidget::keyPressEvent(event);
+}
+
+void BlockList::beginMouseChoice(QMouseEvent *event)
+{
+    mouseDown = true;
+    selectionMovedByMouse = false;
+    pressedRow = indexAt(event->position().toPoint()).row();
 }
 
 void BlockList::onSelectionChanged()
@@ -94,11 +101,4 @@ void BlockList::onSelectionChanged()
         return;
     }
     emit chosen();
-}
-
-void BlockList::onItemClicked()
-{
-    if (mouseDown) {
-        clickReported = true;
-    }
 }

@@ -7,13 +7,14 @@
 
 // The list of building blocks. It reports each choice of the pupil exactly
 // once through chosen(), whatever mix of signals Qt's list sends for it:
-// - a left click on an entry is a choice, also on the entry already selected
-//   (pupils need "die Zahl" twice in one wording), where Qt changes no
-//   selection and reports only the click;
-// - a click on a new entry moves the selection on the press and reports the
-//   click on the release: still one choice;
-// - a press on one entry dragged to another before the release is one choice
-//   of the entry selected at the release;
+// - every left click on an entry is a choice, also on the entry already
+//   selected (pupils need "die Zahl" twice in one wording), where Qt changes
+//   no selection; a click on a new entry moves the selection on the press
+//   and is still one choice;
+// - a double click is two clicks, so two choices (Qt itself reports no
+//   click for its second half);
+// - a press on one entry dragged to another is one choice of the entry
+//   selected at the release;
 // - each keyboard move of the selection (arrows, Home, End, paging, typing the
 //   start of an entry, Space on the current entry) is one choice;
 // - the program's own filling and emptying, and the focus making an entry
@@ -41,13 +42,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void beginMouseChoice(QMouseEvent *event);
     void onSelectionChanged();
-    void onItemClicked();
 
     bool filling = false;
     // Between a left press in the list and its release: selection changes
     // then belong to the mouse, which reports its choice at the release.
     bool mouseDown = false;
     bool selectionMovedByMouse = false;
-    bool clickReported = false;
+    int pressedRow = -1;
 };
