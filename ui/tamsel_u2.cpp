@@ -30,6 +30,8 @@ QPlainTextEdit *makeField(QWidget *parent, const char *name, const QRect &geomet
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     field->setVerticalScrollBarPolicy(verticalBar);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes on to the next control, so "Zurück" is reached by keyboard.
+    field->setTabChangesFocus(true);
     return field;
 }
 
@@ -51,6 +53,9 @@ TForm2::TForm2(QWidget *parent)
     Label2 = makeLabel(this, "Label2", QStringLiteral("Richtige Antwort(en):"), {8, 88});
     rAntworten = makeField(this, "rAntworten", {8, 104, 297, 129}, Qt::ScrollBarAsNeeded);
     rAntworten->setAccessibleName(QStringLiteral("Richtige Antworten"));
+
+    Label1->setBuddy(rAntwort);
+    Label2->setBuddy(rAntworten);
 
     bZurueck = new QPushButton(QStringLiteral("Zurück"), this);
     bZurueck->setObjectName(QStringLiteral("bZurueck"));

@@ -3,11 +3,9 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QToolTip>
@@ -90,22 +88,6 @@ Zustand plus(Zustand basis, const Zustand &mehr)
 QString ohneKaufmannsUnd(QString text)
 {
     return text.remove('&');
-}
-
-// Pastes as a pupil would with Ctrl+V, plain text only.
-void fuegeEin(TextField *feld, QMimeData *daten)
-{
-    QGuiApplication::clipboard()->setMimeData(daten);
-    feld->setFocus();
-    feld->moveCursor(QTextCursor::End);
-    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
-}
-
-void fuegeTextEin(TextField *feld, const QString &text)
-{
-    auto *daten = new QMimeData;
-    daten->setText(text);
-    fuegeEin(feld, daten);
 }
 
 // The effective tooltip where the mouse rests: Qt passes the request up the

@@ -11,10 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -72,6 +74,22 @@ inline QStringList wortbausteine(const QString &zahl1, const QString &zahl2)
             "muss man",   "welche Zahl",  "welcher Zahl",
             "um",         "zu erhalten",  "?",
             "erhalten",   zahl1,          zahl2};
+}
+
+// Pastes as a pupil would with Ctrl+V, plain text only.
+inline void fuegeEin(TextField *feld, QMimeData *daten)
+{
+    QGuiApplication::clipboard()->setMimeData(daten);
+    feld->setFocus();
+    feld->moveCursor(QTextCursor::End);
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+}
+
+inline void fuegeTextEin(TextField *feld, const QString &text)
+{
+    auto *daten = new QMimeData;
+    daten->setText(text);
+    fuegeEin(feld, daten);
 }
 
 // The program's two windows as the start-up makes them, with a scripted
