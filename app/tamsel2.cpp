@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
     // Only the name: a display name would be appended to every caption,
     // and the dialog's caption must read exactly as it is.
     QApplication::setApplicationName(QStringLiteral("Tamsel2"));
+    // Ties the windows to the installed desktop entry, for its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tamsel2.Tamsel2"));
 
     Uhrzufall zufall;
     TForm1 Form1(zufall);

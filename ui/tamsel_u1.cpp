@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
