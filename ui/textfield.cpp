@@ -43,8 +43,13 @@ void TextField::appendAtEnd(const QString &text)
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
+    // Inside an edit block the cursor does not lay out the line to find its
+    // pixel column when it moves; outside one, Qt would lay out the whole
+    // line twice for each append instead of once.
+    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
+    cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
 }
 
