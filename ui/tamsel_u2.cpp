@@ -28,6 +28,11 @@ QPlainTextEdit *makeField(QWidget *parent, const char *name, const QRect &geomet
     field->setObjectName(QLatin1String(name));
     field->setGeometry(geometry);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Wrapped at blanks only, like the answer line: breaking an overlong word
+    // as well costs Qt time that grows with the square of its length, and a
+    // pasted word of 100,000 letters held "Hilfe" for a second. Such a word
+    // now runs past the right edge instead.
+    field->setWordWrapMode(QTextOption::WordWrap);
     field->setVerticalScrollBarPolicy(verticalBar);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab goes on to the next control, so "Zurück" is reached by keyboard.
