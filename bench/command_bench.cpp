@@ -30,7 +30,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -42,7 +44,8 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -193,6 +196,8 @@ public:
         Form1->lWortform->replaceText(QStringLiteral("die Summe "));
         idleWith(seconds, Form1->bNeu, "focus on \"Neu\", a task shown");
         idleWith(seconds, Form1->lWortform, "focus in the answer line");
+        Form1->lWortform->replaceText(longLine);
+        idleWith(seconds, Form1->lWortform, "focus in an answer line of " + chars(longLength));
     }
 
 private:
@@ -464,31 +469,78 @@ private:
         }
     }
 
-    static long long cpuUs(const rusage &usage)
+    struct Usage
     {
-        const auto us = [](const timeval &t) { return t.tv_sec * 1'000'000LL + t.tv_usec; };
-        return us(usage.ru_utime) + us(usage.ru_stime);
+        long long cpuNs = 0;
+        long long wakeups = 0;
+    };
+
+    // CPU time and voluntary context switches of every thread of this
+    // process but the calling one: each switch is a thread that went to
+    // sleep, so each wake-up counts once.
+    static Usage usageOfOtherThreads()
+    {
+        Usage usage;
+        const std::string self = std::to_string(gettid());
+        QDir tasks(QStringLiteral("/proc/self/task"));
+        for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (task.toStdString() == self) {
+                continue;
+            }
+            const QString dir = tasks.filePath(task);
+            // The first field of schedstat is the time on the CPU in nanoseconds.
+            usage.cpuNs +=
+                readProc(dir + QStringLiteral("/schedstat")).split(' ').first().toLongLong();
+            const QByteArray status = readProc(dir + QStringLiteral("/status"));
+            const QByteArray key = "\nvoluntary_ctxt_switches:";
+            const qsizetype at = status.indexOf(key);
+            if (at >= 0) {
+                usage.wakeups +=
+                    status.mid(at + key.size()).trimmed().split('\n').first().toLongLong();
+            }
+        }
+        return usage;
     }
 
+    static QByteArray readProc(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        return file.readAll();
+    }
+
+    // The window runs its own event loop while a thread beside it samples it
+    // from outside, so the measurement adds no timer of its own to the loop.
     void idleWith(int seconds, QWidget *focus, const std::string &what)
     {
         focus->setFocus();
         runPostedWork();
         QEventLoop loop;
-        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-        rusage before{};
-        getrusage(RUSAGE_SELF, &before);
+        Usage before;
+        Usage after;
+        std::thread sampler([&] {
+            // Time for the loop to start and go to sleep.
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            before = usageOfOtherThreads();
+            std::this_thread::sleep_for(std::chrono::seconds(seconds));
+            after = usageOfOtherThreads();
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
         loop.exec();
-        rusage after{};
-        getrusage(RUSAGE_SELF, &after);
-        // The timer that ends the wait is one wake-up of the bench's own.
-        const long wakeups = after.ru_nvcsw - before.ru_nvcsw - 1;
-        const long long cpu = cpuUs(after) - cpuUs(before);
-        std::printf("idle %d s, %s: %lld us CPU, %ld wake-ups besides the closing timer\n", seconds,
-                    what.c_str(), cpu, wakeups);
-        std::printf("ROW\tIdle in process over %d s, offscreen, %s\t%lld us CPU, %ld wake-ups\t-"
+        sampler.join();
+        const long long cpuUs = (after.cpuNs - before.cpuNs) / 1000;
+        const long long wakeups = after.wakeups - before.wakeups;
+        std::printf("idle %d s, %s: %lld us CPU, %lld wake-ups; window active: %s, cursor flash "
+                    "time %d ms\n",
+                    seconds, what.c_str(), cpuUs, wakeups,
+                    QApplication::activeWindow() == Form1 ? "yes" : "no",
+                    QApplication::cursorFlashTime());
+        std::printf("ROW\tIdle in process over %d s, offscreen, %s\t%lld us CPU, %lld wake-ups\t-"
                     "\t-\t0 / 0\t%s\n",
-                    seconds, what.c_str(), cpu, wakeups, wakeups <= 0 ? "yes" : "NO");
+                    seconds, what.c_str(), cpuUs, wakeups,
+                    cpuUs == 0 && wakeups == 0 ? "yes" : "NO");
         std::fflush(stdout);
     }
 
