@@ -44,11 +44,11 @@ bool aTeiltB(std::int32_t a, std::int32_t b)
 {
     return b % a == 0;
 }
-// b divides a. The dividend 0 passes: 0 : x = b is posed like any other
-// task, and its value of x is 0.
-bool bTeiltA(std::int32_t a, std::int32_t b)
+// A dividend of 0 would pose 0 : x = b, which no x solves, so it is drawn
+// again like any pair that does not divide evenly.
+bool bTeiltPositivesA(std::int32_t a, std::int32_t b)
 {
-    return a % b == 0;
+    return a != 0 && a % b == 0;
 }
 
 // clang-format off
@@ -60,7 +60,7 @@ constexpr std::array<Aufgabenart, Aufgabentypen> aufgabenarten{{
     /* 4: x * a = b */ {"*", Gestalt::XZuerst, einsBis9999, nullBis9999, aTeiltB},
     /* 5: a * x = b */ {"*", Gestalt::XZweit,  einsBis9999, nullBis9999, aTeiltB},
     /* 6: x : a = b */ {":", Gestalt::XZuerst, einsBis9999, nullBis9999, nullptr},
-    /* 7: a : x = b */ {":", Gestalt::XZweit,  nullBis9999, einsBis9999, bTeiltA},
+    /* 7: a : x = b */ {":", Gestalt::XZweit,  nullBis9999, einsBis9999, bTeiltPositivesA},
 }};
 // clang-format on
 

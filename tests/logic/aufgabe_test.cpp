@@ -100,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Pfade, NeueAufgabeZiehung, testing::Values(
             "S 8 9999 10000", Gezogen(1, 0, 6)},
     Ziehung{"Typ7ZiehtNeuBisBTeiltA", alle, {7, 97, 3, 96, 3},
             "S 8 10000 9999 10000 9999", Gezogen(96, 4, 7)},
-    Ziehung{"Typ7NimmtDenDividendenNull", alle, {7, 0, 36},
-            "S 8 10000 9999", Gezogen(0, 37, 7)},
+    Ziehung{"Typ7VerwirftDenDividendenNull", alle, {7, 0, 36, 0, 0, 37, 0},
+            "S 8 10000 9999 10000 9999 10000 9999", Gezogen(37, 1, 7)},
     Ziehung{"Typ7GroessteZahlen", alle, {7, 9999, 9998},
             "S 8 10000 9999", Gezogen(9999, 9999, 7)},
     // Discarded tries draw their numbers in full, redrawn pairs included.
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Pfade, NeueAufgabeZiehung, testing::Values(
             {0, 5, 3, 3, 7, 4, 0, 0, 6, 7, 124},
             "S 8 10000 10000 10000 10000 8 9999 10000 8 9999 10000", Gezogen(8, 124, 6)},
     Ziehung{"NurAdditionVerwirftTyp7", {true, false, false, false},
-            {7, 3, 4, 10, 4, 1, 12, 30},
+            {7, 0, 4, 10, 4, 1, 12, 30},
             "S 8 10000 9999 10000 9999 8 10000 10000", Gezogen(12, 30, 1)}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on

@@ -209,8 +209,8 @@ inline bool IstZiehbar(const Aufgabe &aufgabe)
         return imBereich(a, 1) && imBereich(b, 0) && b % a == 0;
     case 6:
         return imBereich(a, 1) && imBereich(b, 0);
-    default: // 7, where a dividend of 0 is allowed: 0 : x = b, with the value 0
-        return imBereich(a, 0) && imBereich(b, 1) && a % b == 0;
+    default: // 7: a dividend of 0 is never drawn, since 0 : x = b has no solution
+        return imBereich(a, 1) && imBereich(b, 1) && a % b == 0;
     }
 }
 
