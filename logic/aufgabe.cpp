@@ -44,8 +44,10 @@ bool aTeiltB(std::int32_t a, std::int32_t b)
 {
     return b % a == 0;
 }
-// A dividend of 0 would pose 0 : x = b, which no x solves, so it is drawn
-// again like any pair that does not divide evenly.
+// Deliberately stricter than "b divides a": a dividend of 0 would pose
+// 0 : x = b, which no x solves (and 0 : 0 is undefined), yet the pupil would
+// be told x = 0. Such a pair is drawn again like one that does not divide
+// evenly, so every kind-7 task has a whole-number solution of at least 1.
 bool bTeiltPositivesA(std::int32_t a, std::int32_t b)
 {
     return a != 0 && a % b == 0;
