@@ -191,6 +191,12 @@ public:
 
     void idle(int seconds)
     {
+        // The closed dialog leaves no window active on the offscreen
+        // platform; the pupil's window is the active one, with its caret.
+        Form1->activateWindow();
+        if (!QTest::qWaitForWindowActive(Form1)) {
+            std::printf("warning: the main window could not be made active\n");
+        }
         setDirection(Richtung::mTW);
         Form1->bNeuClick();
         Form1->lWortform->replaceText(QStringLiteral("die Summe "));
