@@ -11,9 +11,9 @@
 set -eu
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation2"
+BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation2"
 # libxcb-damage0-dev: the start-up benchmark watches the first paint under Xvfb.
-TEST_PACKAGES="xvfb xauth libxcb-damage0-dev"
+TEST_PACKAGES="xvfb xauth libxcb-damage0-dev valgrind"
 PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream appstream-compose x11-utils"
 FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 

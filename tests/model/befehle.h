@@ -419,29 +419,6 @@ struct Einfuegen : Befehl
     }
 };
 
-// Splits an accepted line into texts of the list, the two-word blocks
-// first unless `getrennt` asks to build "zu erhalten" from "zu" and
-// "erhalten" where it can. Empty if the list lacks a block.
-inline QStringList bausteineFuer(const QString &zeile, const QStringList &liste, bool getrennt)
-{
-    const QStringList woerter = zeile.trimmed().split(QLatin1Char(' '));
-    QStringList bausteine;
-    for (qsizetype i = 0; i < woerter.size(); ++i) {
-        const QString paar =
-            i + 1 < woerter.size() ? woerter[i] + QLatin1Char(' ') + woerter[i + 1] : QString();
-        const bool einzeln = liste.contains(woerter[i]);
-        if (!paar.isEmpty() && liste.contains(paar) && !(getrennt && einzeln)) {
-            bausteine.append(paar);
-            ++i;
-        } else if (einzeln) {
-            bausteine.append(woerter[i]);
-        } else {
-            return {};
-        }
-    }
-    return bausteine;
-}
-
 // Clicks an accepted line together from the list, after emptying the
 // answer line if asked; the line may belong to the other direction.
 struct Zusammenklicken : Befehl
@@ -459,7 +436,7 @@ struct Zusammenklicken : Befehl
         const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(richtung, m.aufgabe);
         const std::string &zeile =
             zeilen[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(zeilen.size())))];
-        bausteine = bausteineFuer(modell::qt(zeile), m.liste, *rc::gen::arbitrary<bool>());
+        bausteine = modell::bausteineFuer(modell::qt(zeile), m.liste, *rc::gen::arbitrary<bool>());
     }
 
     void checkPreconditions(const modell::Modell &m) const override

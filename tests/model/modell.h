@@ -133,6 +133,29 @@ inline std::vector<int> mische(Wuerfel &wuerfel, int n)
     return folge;
 }
 
+// Splits an accepted line into texts of the list, the two-word blocks
+// first unless `getrennt` asks to build "zu erhalten" from "zu" and
+// "erhalten" where it can. Empty if the list lacks a block.
+inline QStringList bausteineFuer(const QString &zeile, const QStringList &liste, bool getrennt)
+{
+    const QStringList woerter = zeile.trimmed().split(QLatin1Char(' '));
+    QStringList bausteine;
+    for (qsizetype i = 0; i < woerter.size(); ++i) {
+        const QString paar =
+            i + 1 < woerter.size() ? woerter[i] + QLatin1Char(' ') + woerter[i + 1] : QString();
+        const bool einzeln = liste.contains(woerter[i]);
+        if (!paar.isEmpty() && liste.contains(paar) && !(getrennt && einzeln)) {
+            bausteine.append(paar);
+            ++i;
+        } else if (einzeln) {
+            bausteine.append(woerter[i]);
+        } else {
+            return {};
+        }
+    }
+    return bausteine;
+}
+
 struct Modell
 {
     Modell()

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 Tamsel2 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Long use in one process: many new tasks, each answered and checked with
+// real clicks on the window, in both directions, with "Wiederhole" and the
+// dialog now and then. It measures the resident set and the heap in use
+// after a warm-up and at the end and fails if they grow, or if any verdict
+// is not the oracle's.
+//
+//   tamsel_soak [tasks]     (default 100000)
+#include "fenster.h"
+#include "modell.h"
+
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+struct Speicher
+{
+    double residentMiB;
+    double heapMiB;
+};
+
+Speicher speicher()
+{
+    long seiten = 0;
+    long resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &seiten, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    const double mib = 1024.0 * 1024.0;
+    const struct mallinfo2 heap = mallinfo2();
+    return {static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / mib,
+            static_cast<double>(heap.uordblks + heap.hblkhd) / mib};
+}
+
+class Dauerlauf
+{
+public:
+    explicit Dauerlauf(Fenster &f) : f(f), w(f.w()) {}
+
+    // One task: Neu, an answer (right by clicks, or wrong by typing), Prüfe;
+    // now and then Wiederhole and the dialog.
+    void aufgabe(long i)
+    {
+        f.zufall.ProtokollLoeschen();
+        Fenster::klicke(w.bNeu);
+        const Aufgabe &a = w.uebung().aufgabe();
+        const Richtung richtung = w.mTW->isChecked() ? Richtung::mTW : Richtung::mWT;
+        const bool richtig = i % 2 == 0;
+        QString zeile;
+        if (richtig) {
+            const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(richtung, a);
+            zeile =
+                klickeZusammen(modell::qt(zeilen[static_cast<std::size_t>(i / 2) % zeilen.size()]));
+        } else {
+            Fenster::tippe(w.lWortform, 0, QStringLiteral("x = 1 "));
+            zeile = QStringLiteral("x = 1 ");
+        }
+        Fenster::klicke(w.bPruefe);
+        pruefeUrteil(richtung, a, zeile);
+        if (i % 7 == 3) {
+            f.menue(w.Wiederhole1);
+            f.menue(w.Prfe1);
+            pruefeUrteil(richtung, a, QString());
+        }
+        if (i % 10 == 1 && !w.bHilfe->isHidden()) {
+            QString imDialog;
+            const bool offen = f.hilfe([&] {
+                imDialog = rohtext(f.form2->rAntwort);
+                Fenster::klicke(f.form2->bZurueck);
+            });
+            if (!offen || imDialog != w.lWortform->exactText()) {
+                fehler("the dialog did not show the answer line");
+            }
+        }
+        if (i % 100 == 99 && !f.richtungPerMaus(richtung == Richtung::mTW ? w.mWT : w.mTW)) {
+            fehler("the sub-menu did not switch the direction");
+        }
+    }
+
+    long fehlerzahl = 0;
+
+private:
+    QString klickeZusammen(const QString &zeile)
+    {
+        const QStringList liste = [this] {
+            QStringList texte;
+            for (int z = 0; z < w.lbAuswahl->count(); ++z) {
+                texte.append(w.lbAuswahl->item(z)->text());
+            }
+            return texte;
+        }();
+        const QStringList bausteine = modell::bausteineFuer(zeile, liste, false);
+        if (bausteine.isEmpty()) {
+            fehler("the list lacks a block of the right answer");
+        }
+        for (const QString &baustein : bausteine) {
+            f.klickeZeile(static_cast<int>(liste.indexOf(baustein)));
+        }
+        return zeile;
+    }
+
+    void pruefeUrteil(Richtung richtung, const Aufgabe &a, const QString &zeile)
+    {
+        const orakel::Urteil soll = orakel::ErwartetesUrteil(richtung, a, zeile.toStdString());
+        if (w.lWortform->exactText() != zeile ||
+            w.statusPanel(0)->text() != modell::qt(soll.text) ||
+            w.statusPanel(2)->text() != modell::qt(soll.werttext)) {
+            fehler(
+                qPrintable(QStringLiteral("verdict \"%1\" \"%2\" on \"%3\", expected \"%4\" \"%5\"")
+                               .arg(w.statusPanel(0)->text(), w.statusPanel(2)->text(),
+                                    w.lWortform->exactText(), modell::qt(soll.text),
+                                    modell::qt(soll.werttext))));
+        }
+    }
+
+    void fehler(const char *was)
+    {
+        if (++fehlerzahl <= 10) {
+            std::fprintf(stderr, "%s\n", was);
+        }
+    }
+
+    Fenster &f;
+    TForm1 &w;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qputenv("QT_LOGGING_RULES", "*.warning=false");
+    const long aufgaben = argc > 1 ? std::atol(argv[1]) : 100000;
+    // After this many tasks Qt's caches (glyphs, layouts, the dialog's first
+    // showing) have filled; growth is counted from there.
+    const long aufwaermen = std::min(aufgaben / 10, 2000L);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    Fenster f;
+    for (QCheckBox *kasten : f.kaesten()) {
+        if (!kasten->isChecked()) {
+            Fenster::klicke(kasten);
+        }
+    }
+    Dauerlauf lauf(f);
+    const Speicher anfang = speicher();
+    Speicher nachAufwaermen = anfang;
+    QElapsedTimer uhr;
+    uhr.start();
+    std::printf("%9s %10s %12s %10s\n", "tasks", "seconds", "resident MiB", "heap MiB");
+    for (long i = 0; i < aufgaben; ++i) {
+        lauf.aufgabe(i);
+        const long erledigt = i + 1;
+        if (erledigt == aufwaermen) {
+            nachAufwaermen = speicher();
+        }
+        if (erledigt == aufwaermen || erledigt % std::max(aufgaben / 10, 1L) == 0) {
+            const Speicher jetzt = speicher();
+            std::printf("%9ld %10.1f %12.1f %10.2f\n", erledigt, uhr.elapsed() / 1000.0,
+                        jetzt.residentMiB, jetzt.heapMiB);
+            std::fflush(stdout);
+        }
+    }
+    const Speicher ende = speicher();
+    const double wachstum = ende.residentMiB - nachAufwaermen.residentMiB;
+    const double heapWachstum = ende.heapMiB - nachAufwaermen.heapMiB;
+    std::printf("%ld tasks in %.1f s (%.2f ms each); from task %ld to the end the resident set "
+                "grew by %.2f MiB and the heap in use by %.3f MiB; %ld wrong verdicts or views\n",
+                aufgaben, uhr.elapsed() / 1000.0, static_cast<double>(uhr.elapsed()) / aufgaben,
+                aufwaermen, wachstum, heapWachstum, lauf.fehlerzahl);
+    // A leak of even 100 bytes a task would be 10 MB over the whole run.
+    const bool waechst = heapWachstum > 2.0 || wachstum > 8.0;
+    if (waechst) {
+        std::printf("memory grows with use\n");
+    }
+    return lauf.fehlerzahl == 0 && !waechst ? 0 : 1;
+}
