@@ -387,13 +387,40 @@ struct Leeren : Befehl
     void show(std::ostream &os) const override { os << "Ctrl+A, Backspace in the answer line"; }
 };
 
+// A right line with one character that only looks alike: a no-break
+// space, a line separator or a zero-width space for or beside a blank.
+inline QString beinaheRichtig(const modell::Modell &m)
+{
+    const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(m.richtung(), m.aufgabe);
+    QString zeile = modell::qt(
+        zeilen[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(zeilen.size())))]);
+    std::vector<qsizetype> blanks;
+    for (qsizetype i = 0; i < zeile.size(); ++i) {
+        if (zeile.at(i) == QLatin1Char(' ')) {
+            blanks.push_back(i);
+        }
+    }
+    const qsizetype stelle =
+        blanks[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(blanks.size())))];
+    static const std::array<QChar, 3> aehnlich{QChar(0x00A0), QChar(0x2028), QChar(0x200B)};
+    const QChar zeichen = aehnlich[static_cast<std::size_t>(*rc::gen::inRange(0, 3))];
+    if (zeichen == QChar(0x200B)) {
+        zeile.insert(stelle, zeichen);
+    } else {
+        zeile[stelle] = zeichen;
+    }
+    return zeile;
+}
+
 struct Einfuegen : Befehl
 {
     int pos;
     QString text;
 
     explicit Einfuegen(const modell::Modell &m)
-        : pos(position(m.antwort.size())), text(zufallstext(einfuegealphabet(), 8))
+        : pos(position(m.antwort.size())),
+          text(m.gezogen && *rc::gen::inRange(0, 3) == 0 ? beinaheRichtig(m)
+                                                         : zufallstext(einfuegealphabet(), 8))
     {}
 
     modell::Ziehungen aendere(modell::Modell &m) const override
@@ -597,6 +624,7 @@ struct Hilfe : Befehl
                    rohtext(dialog->rAntworten));
             fehler.append(v.zeilen);
             if (tippeImDialog) {
+                eingabenGesendet() += 10;
                 QTest::keyClicks(dialog->rAntwort, QStringLiteral("abc "));
                 QTest::keyClicks(dialog->rAntworten, QStringLiteral("x = 1 "));
             }

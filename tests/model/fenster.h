@@ -26,6 +26,13 @@
 #include <functional>
 #include <memory>
 
+// Every mouse click and key press the tests have sent, for their figures.
+inline long &eingabenGesendet()
+{
+    static long anzahl = 0;
+    return anzahl;
+}
+
 // The real main window and solutions dialog, as the start-up makes them,
 // with a scripted random source, and the pupil's hands on them: every
 // command goes in as real clicks and keys on the offscreen platform.
@@ -59,6 +66,7 @@ struct Fenster
     static void klicke(QWidget *widget, QPoint punkt)
     {
         QWidget *fenster = widget->window();
+        ++eingabenGesendet();
         QTest::mouseClick(fenster->windowHandle(), Qt::LeftButton, {},
                           widget->mapTo(fenster, punkt));
     }
@@ -100,6 +108,7 @@ struct Fenster
     // Alt+A opens the sub-menu, W alone chooses "&Wortform-->Gleichung".
     bool wtPerTastatur() const
     {
+        eingabenGesendet() += 2;
         QTest::keyClick(form1.get(), Qt::Key_A, Qt::AltModifier);
         if (!QTest::qWaitFor([this] { return form1->Aufgabenart1->isVisible(); }, 2000)) {
             return false;
@@ -124,6 +133,7 @@ struct Fenster
         }
         static constexpr std::array<Qt::Key, 4> tasten{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
                                                        Qt::Key_End};
+        ++eingabenGesendet();
         QTest::keyClick(form1->lbAuswahl, tasten[static_cast<std::size_t>(taste)]);
     }
 
@@ -139,6 +149,7 @@ struct Fenster
     // One key of a German keyboard: its key code and the text it types.
     static void tippeTaste(QWidget *ziel, QChar zeichen)
     {
+        ++eingabenGesendet();
         if (zeichen == QLatin1Char('\n')) {
             QTest::keyClick(ziel, Qt::Key_Return);
         } else if (zeichen.unicode() < 0x80) {
@@ -164,6 +175,7 @@ struct Fenster
     static void loesche(TextField *feld, int position, int anzahl)
     {
         setzeCursor(feld, position);
+        eingabenGesendet() += anzahl;
         for (int i = 0; i < anzahl; ++i) {
             QTest::keyClick(feld, Qt::Key_Backspace);
         }
@@ -174,12 +186,14 @@ struct Fenster
     {
         QGuiApplication::clipboard()->setMimeData(daten);
         setzeCursor(feld, position);
+        ++eingabenGesendet();
         QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
     }
 
     static void leere(TextField *feld)
     {
         feld->setFocus(Qt::MouseFocusReason);
+        eingabenGesendet() += 2;
         QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(feld, Qt::Key_Backspace);
     }

@@ -41,13 +41,13 @@ public:
         const double sekunden =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const befehle::Statistik &s = befehle::statistik();
-        std::printf("played %ld sequences, %ld commands (mean %.1f, longest %ld) in %.1f s; "
-                    "%ld tasks drawn, %ld Neu with no operation, %ld verdicts OK, %ld falsch, "
-                    "%ld Hilfe dialogs, %ld direction choices\n",
+        std::printf("played %ld sequences, %ld commands (mean %.1f, longest %ld), %ld clicks "
+                    "and keys, in %.1f s; %ld tasks drawn, %ld Neu with no operation, %ld "
+                    "verdicts OK, %ld falsch, %ld Hilfe dialogs, %ld direction choices\n",
                     s.sequenzen, s.befehle,
                     s.sequenzen > 0 ? static_cast<double>(s.befehle) / s.sequenzen : 0.0,
-                    s.laengste, sekunden, s.aufgaben, s.neuOhneRechenart, s.richtig, s.falsch,
-                    s.hilfen, s.wechsel);
+                    s.laengste, eingabenGesendet(), sekunden, s.aufgaben, s.neuOhneRechenart,
+                    s.richtig, s.falsch, s.hilfen, s.wechsel);
     }
 
 private:
