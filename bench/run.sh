@@ -69,7 +69,12 @@ rows="$work/rows"
             [ -s "$work/display" ] && break
             sleep 0.1
         done
-        export DISPLAY=":$(cat "$work/display")"
+        display=$(cat "$work/display")
+        if [ -z "$display" ]; then
+            echo "== Xvfb did not start: $(cat "$work/xvfb.log")" | tee -a "$log" >&2
+            exit 1
+        fi
+        export DISPLAY=":$display"
         echo "== start-up, Xvfb $DISPLAY" >>"$log"
         # shellcheck disable=SC2086
         probe --mode x11 --runs "$runs" $x11_programs
