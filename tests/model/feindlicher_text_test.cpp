@@ -162,6 +162,11 @@ struct Richtungsfall
     bool tw;
 };
 
+void PrintTo(const Richtungsfall &fall, std::ostream *os)
+{
+    *os << fall.name;
+}
+
 class FeindlicherText : public ::testing::TestWithParam<Richtungsfall>
 {
 protected:

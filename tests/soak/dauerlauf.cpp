@@ -19,6 +19,15 @@
 
 namespace {
 
+// AddressSanitizer keeps freed memory in quarantine and has an allocator of
+// its own: there the resident set grows by design and the heap reads 0, so
+// only the verdicts count.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool speicherZaehlt = false;
+#else
+constexpr bool speicherZaehlt = true;
+#endif
+
 struct Speicher
 {
     double residentMiB;
@@ -180,9 +189,12 @@ int main(int argc, char *argv[])
                 aufgaben, uhr.elapsed() / 1000.0, static_cast<double>(uhr.elapsed()) / aufgaben,
                 aufwaermen, wachstum, heapWachstum, lauf.fehlerzahl);
     // A leak of even 100 bytes a task would be 10 MB over the whole run.
-    const bool waechst = heapWachstum > 2.0 || wachstum > 8.0;
+    const bool waechst = speicherZaehlt && (heapWachstum > 2.0 || wachstum > 8.0);
     if (waechst) {
         std::printf("memory grows with use\n");
+    }
+    if (!speicherZaehlt) {
+        std::printf("memory not judged under AddressSanitizer\n");
     }
     return lauf.fehlerzahl == 0 && !waechst ? 0 : 1;
 }
