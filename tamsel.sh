@@ -37,15 +37,16 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# build PRESET [TARGET]: configures and builds everything, or just TARGET.
 build() {
     cmake --preset "$1"
-    cmake --build --preset "$1" -j "$jobs"
+    cmake --build --preset "$1" -j "$jobs" ${2:+--target "$2"}
 }
 
 case "${1:-}" in
 run)
     install_missing $BUILD_PACKAGES
-    build release
+    build release tamsel2
     exec ./build/release/app/tamsel2
     ;;
 test)
