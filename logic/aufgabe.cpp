@@ -66,11 +66,6 @@ constexpr std::array<Aufgabenart, Aufgabentypen> aufgabenarten{{
 }};
 // clang-format on
 
-bool GueltigerTyp(std::int32_t aufgabentyp)
-{
-    return aufgabentyp >= 0 && aufgabentyp < Aufgabentypen;
-}
-
 bool IrgendeineErlaubt(const Rechenarten &erlaubt)
 {
     for (const bool art : erlaubt) {

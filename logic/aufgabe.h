@@ -41,6 +41,13 @@ constexpr Rechenart RechenartVon(std::int32_t aufgabentyp)
     return static_cast<Rechenart>(aufgabentyp / 2);
 }
 
+// Whether a record's kind is one of the eight; only such a task has an
+// equation and wordings.
+constexpr bool GueltigerTyp(std::int32_t aufgabentyp)
+{
+    return aufgabentyp >= 0 && aufgabentyp < Aufgabentypen;
+}
+
 // Draws a new task among the enabled operations into `aufgabe`. With no
 // operation enabled it returns false and touches neither the task nor the
 // random source.

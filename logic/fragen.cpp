@@ -106,7 +106,7 @@ void FragenDerAufgabe(const Aufgabe &aufgabe, std::int32_t &Variantenzahl, Frage
     using Fragenprozedur = void (*)(std::int32_t, std::int32_t, std::int32_t &, Fragevarianten &);
     static constexpr std::array<Fragenprozedur, Aufgabentypen> prozeduren{
         Fragen0, Fragen1, Fragen2, Fragen3, Fragen4, Fragen5, Fragen6, Fragen7};
-    if (aufgabe.Aufgabentyp < 0 || aufgabe.Aufgabentyp >= Aufgabentypen) {
+    if (!GueltigerTyp(aufgabe.Aufgabentyp)) {
         Variantenzahl = 0;
         return;
     }

@@ -14,34 +14,29 @@ bool GleichMitLeerzeichen(std::string_view antwortzeile, std::string_view text)
            antwortzeile.back() == ' ';
 }
 
-bool PasstZuEinerFrage(const Aufgabe &aufgabe, std::string_view antwortzeile)
+} // namespace
+
+std::vector<std::string> RichtigeAntworten(Richtung richtung, const Aufgabe &aufgabe)
 {
+    if (!GueltigerTyp(aufgabe.Aufgabentyp)) {
+        return {};
+    }
+    if (richtung == Richtung::mWT) {
+        return {Gleichungstext(aufgabe)};
+    }
     Fragevarianten fragen;
     std::int32_t Variantenzahl = 0;
     FragenDerAufgabe(aufgabe, Variantenzahl, fragen);
-    for (std::int32_t p = 0; p < Variantenzahl; ++p) {
-        if (GleichMitLeerzeichen(antwortzeile, fragen[static_cast<std::size_t>(p)])) {
-            return true;
-        }
-    }
-    return false;
+    return {fragen.begin(), fragen.begin() + Variantenzahl};
 }
-
-// A record of no valid kind has no equation; its empty text must not make a
-// lone blank a right answer.
-bool PasstZurGleichung(const Aufgabe &aufgabe, std::string_view antwortzeile)
-{
-    const std::string gleichung = Gleichungstext(aufgabe);
-    return !gleichung.empty() && GleichMitLeerzeichen(antwortzeile, gleichung);
-}
-
-} // namespace
 
 Pruefergebnis PruefeAntwort(Richtung richtung, const Aufgabe &aufgabe,
                             std::string_view antwortzeile)
 {
-    const bool richtig = richtung == Richtung::mTW ? PasstZuEinerFrage(aufgabe, antwortzeile)
-                                                   : PasstZurGleichung(aufgabe, antwortzeile);
+    bool richtig = false;
+    for (const std::string &antwort : RichtigeAntworten(richtung, aufgabe)) {
+        richtig = richtig || GleichMitLeerzeichen(antwortzeile, antwort);
+    }
     if (!richtig) {
         return {false, "falsch", {}};
     }

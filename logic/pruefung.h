@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The verdict on one answer line.
 struct Pruefergebnis
@@ -17,6 +18,11 @@ struct Pruefergebnis
 
     bool operator==(const Pruefergebnis &) const = default;
 };
+
+// The correct answers of the task in the direction, each without the final
+// blank: every wording in its order (mTW) or the equation (mWT). A record of
+// no valid kind has none.
+std::vector<std::string> RichtigeAntworten(Richtung richtung, const Aufgabe &aufgabe);
 
 // Judges the answer line against every accepted line of the task in the
 // given direction, byte for byte: each wording (mTW) or the equation (mWT),

@@ -452,15 +452,8 @@ void TForm1::bHilfeClick()
     }
     Form2->rAntwort->setPlainText(lWortform->exactText());
     QStringList zeilen;
-    if (richtung() == Richtung::mTW) {
-        Fragevarianten fragen;
-        std::int32_t Variantenzahl = 0;
-        FragenDerAufgabe(Uebung_.aufgabe(), Variantenzahl, fragen);
-        for (std::int32_t p = 0; p < Variantenzahl; ++p) {
-            zeilen.append(qt(fragen[static_cast<std::size_t>(p)]));
-        }
-    } else {
-        zeilen.append(qt(Gleichungstext(Uebung_.aufgabe())));
+    for (const std::string &antwort : RichtigeAntworten(richtung(), Uebung_.aufgabe())) {
+        zeilen.append(qt(antwort));
     }
     // Set at once, so the list opens at its first line.
     Form2->rAntworten->setPlainText(zeilen.join(QLatin1Char('\n')));
