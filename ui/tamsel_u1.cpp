@@ -381,14 +381,10 @@ void TForm1::lbAuswahlClick()
     if (selected.isEmpty()) {
         return;
     }
-    const std::string zeile = lWortform->exactUtf8();
-    const std::string neu = HaengeBausteinAn(zeile, selected.first()->text().toStdString());
-    // Only the new end goes into the field: a long line is not rebuilt.
-    if (neu.compare(0, zeile.size(), zeile) == 0) {
-        lWortform->appendAtEnd(qt(neu.substr(zeile.size())));
-    } else {
-        lWortform->replaceText(qt(neu));
-    }
+    // An append only ever adds at the end, so the field takes just what
+    // HaengeBausteinAn adds to a line: a long line is neither read nor rebuilt.
+    const std::string block = selected.first()->text().toStdString();
+    lWortform->appendAtEnd(qt(HaengeBausteinAn(std::string(), block)));
 }
 
 void TForm1::bWiederholeClick()
