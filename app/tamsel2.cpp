@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibility.h"
 #include "tamsel_u1.h"
 #include "tamsel_u2.h"
 #include "zufallsquelle.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tamsel2"));
     // Ties the windows to the installed desktop entry, for its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tamsel2.Tamsel2"));
+    QApplication::setStyle(styleWithVisibleFocus());
 
     Uhrzufall zufall;
     TForm1 Form1(zufall);

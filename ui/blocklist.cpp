@@ -2,8 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blocklist.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QPointingDevice>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+
+namespace {
+
+// Qt turns a touch into mouse events; they carry the touch screen as device.
+bool fromTouch(const QMouseEvent *event)
+{
+    return event->pointingDevice() != nullptr &&
+           event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+}
+
+} // namespace
 
 BlockList::BlockList(QWidget *parent) : QListWidget(parent)
 {
@@ -27,6 +41,10 @@ void BlockList::fill(const QStringList &texts)
 
 void BlockList::mousePressEvent(QMouseEvent *event)
 {
+    if (fromTouch(event)) {
+        beginTap(event);
+        return;
+    }
     // Only the left button chooses; other buttons must not move the
     // selection away from the last choice either.
     if (event->button() != Qt::LeftButton) {
@@ -39,6 +57,10 @@ void BlockList::mousePressEvent(QMouseEvent *event)
 
 void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    if (fromTouch(event)) {
+        beginTap(event);
+        return;
+    }
     // Qt delivers the second press of a double click as this event alone.
     if (event->button() != Qt::LeftButton) {
         event->accept();
@@ -50,6 +72,10 @@ void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
 
 void BlockList::mouseMoveEvent(QMouseEvent *event)
 {
+    if (fromTouch(event)) {
+        followSwipe(event);
+        return;
+    }
     if (event->buttons() & ~Qt::LeftButton) {
         event->accept();
         return;
@@ -59,6 +85,10 @@ void BlockList::mouseMoveEvent(QMouseEvent *event)
 
 void BlockList::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (fromTouch(event)) {
+        endTap(event);
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
@@ -99,6 +129,58 @@ void BlockList::onSelectionChanged()
     if (mouseDown) {
         selectionMovedByMouse = true;
         return;
+    }
+    emit chosen();
+}
+
+// A finger selects nothing when it touches the list: lifted where it came
+// down, it was a tap, and a tap chooses the entry; moved further, it is a
+// swipe, which scrolls the list with the finger and chooses nothing.
+void BlockList::beginTap(QMouseEvent *event)
+{
+    event->accept();
+    tapStart = event->position();
+    tappedRow = indexAt(event->position().toPoint()).row();
+    scrollStart = verticalScrollBar()->value();
+    swiping = false;
+}
+
+void BlockList::followSwipe(QMouseEvent *event)
+{
+    event->accept();
+    if (!(event->buttons() & Qt::LeftButton)) {
+        return;
+    }
+    if (!swiping &&
+        (event->position() - tapStart).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    swiping = true;
+    // The scroll bar counts rows while the list scrolls by rows.
+    const qreal perStep = verticalScrollMode() == ScrollPerItem ? rowHeight : 1.0;
+    const qreal moved = event->position().y() - tapStart.y();
+    verticalScrollBar()->setValue(scrollStart - qRound(moved / perStep));
+}
+
+void BlockList::endTap(QMouseEvent *event)
+{
+    event->accept();
+    const int row = tappedRow;
+    tappedRow = -1;
+    const bool tapped = !swiping && (event->position() - tapStart).manhattanLength() <
+                                        QApplication::startDragDistance();
+    swiping = false;
+    if (row >= 0 && tapped && indexAt(event->position().toPoint()).row() == row) {
+        chooseRow(row);
+    }
+}
+
+void BlockList::chooseRow(int row)
+{
+    {
+        // Selecting the tapped entry is part of this one choice.
+        const QScopedValueRollback guard(filling, true);
+        setCurrentRow(row);
     }
     emit chosen();
 }

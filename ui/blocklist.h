@@ -18,7 +18,9 @@
 // - each keyboard move of the selection (arrows, Home, End, paging, typing the
 //   start of an entry, Space on the current entry) is one choice;
 // - the program's own filling and emptying, and the focus making an entry
-//   current without selecting it, are no choice.
+//   current without selecting it, are no choice;
+// - on a touch screen a tap on an entry is one choice and a swipe scrolls
+//   the list without choosing anything.
 class BlockList : public QListWidget
 {
     Q_OBJECT
@@ -43,6 +45,10 @@ protected:
 
 private:
     void beginMouseChoice(QMouseEvent *event);
+    void beginTap(QMouseEvent *event);
+    void followSwipe(QMouseEvent *event);
+    void endTap(QMouseEvent *event);
+    void chooseRow(int row);
     void onSelectionChanged();
 
     bool filling = false;
@@ -51,4 +57,9 @@ private:
     bool mouseDown = false;
     bool selectionMovedByMouse = false;
     int pressedRow = -1;
+    // Where a finger touched the list, while it is down.
+    QPointF tapStart;
+    int tappedRow = -1;
+    int scrollStart = 0;
+    bool swiping = false;
 };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tamsel_u1.h"
 
+#include "accessibility.h"
+#include "announcer.h"
 #include "blocklist.h"
 #include "fonts.h"
 #include "fragen.h"
@@ -9,6 +11,7 @@
 #include "tamsel_u2.h"
 #include "textfield.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -39,6 +42,12 @@ const QString hintNeu = QStringLiteral("Erstellt eine neue Aufgabe");
 const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
 
+// What the screen reader says after a command, beside what the window shows.
+const QString spokenFalsch =
+    QStringLiteral("falsch. Unter „Hilfe“ stehen die richtigen Antworten.");
+const QString spokenWiederhole = QStringLiteral("Antwort gelöscht, Bausteine neu gemischt.");
+const QString spokenKeineRechenart = QStringLiteral("Keine Rechenart gewählt.");
+
 QString qt(const std::string &text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -65,6 +74,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     auto *button = place(new QPushButton(caption, parent), name, geometry);
     button->setFont(sansFont(32));
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return withHint(button, hint);
 }
 
@@ -129,6 +139,7 @@ QAction *makeAction(QObject *parent, const char *name, const QString &caption, c
 
 TForm1::TForm1(Zufallsquelle &zufall, QWidget *parent) : QMainWindow(parent), zufall(zufall)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tamsel2"));
     setWindowIcon(QIcon(QStringLiteral(":/res/tamsel2.png")));
@@ -173,6 +184,11 @@ void TForm1::buildStatusBar()
         StatusBar->addWidget(panel, last ? 1 : 0);
         panels[i] = panel;
     }
+    StatusBar->setAccessibleName(QStringLiteral("Statusleiste"));
+    setSpokenCaption(panels[0], QStringLiteral("Ergebnis"));
+    // Never written, so a screen reader has nothing to find there.
+    hideFromScreenReader(panels[1]);
+    setSpokenCaption(panels[2], QStringLiteral("Wert"));
     setStatusBar(StatusBar);
 }
 
@@ -181,6 +197,7 @@ void TForm1::buildControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
+    announcer = new Announcer(client);
 
     // Created in this order, so "Prüfe" lies above Image2 and Image2 above Image1.
     Image1 = makePicture(client, "Image1", QStringLiteral("image1"),
@@ -190,6 +207,7 @@ void TForm1::buildControls()
 
     Panel1 = place(new QFrame(client), "Panel1", {8, 16, 233, 105});
     Panel1->setFrameStyle(QFrame::Box | QFrame::Raised);
+    Panel1->setAccessibleName(QStringLiteral("Rechenarten"));
     bNeu = makeButton(Panel1, "bNeu", QStringLiteral("Neu"), {136, 8, 89, 89}, hintNeu);
     cbAdd = makeCheckBox(Panel1, "cbAdd", QStringLiteral("Addition"), {16, 8}, 73, true);
     cbSub = makeCheckBox(Panel1, "cbSub", QStringLiteral("Subtraktion"), {16, 32}, 89, false);
@@ -206,12 +224,19 @@ void TForm1::buildControls()
     // Created after lTerm, so it covers the label while it is shown.
     Memo = makeTextField(GroupBox1, "Memo", {8, 32, 393, 89}, QStringLiteral("Aufgabentext"));
     Memo->hide();
+    // Under the question, the last equation would be read out as stale content.
+    setCoveredBy(lTerm, Memo);
 
     GroupBox2 = makeGroupBox(client, "GroupBox2", QStringLiteral("Wähle aus:"), {8, 128, 233, 217});
     lbAuswahl = withHint(place(new BlockList(GroupBox2), "lbAuswahl", {8, 32, 217, 177}),
                          QStringLiteral("Klicke diese Bausteine zur Zusammenstellung der "
                                         "Antwort an!"));
     lbAuswahl->setAccessibleName(QStringLiteral("Bausteine"));
+    // A screen reader must tell the pupil that moving through the list appends.
+    lbAuswahl->setAccessibleDescription(
+        lbAuswahl->toolTip() +
+        QStringLiteral(" Jede Auswahl, mit der Maus oder mit den Pfeiltasten, hängt den "
+                       "Baustein an deine Antwort an."));
 
     GroupBox3 = withHint(makeGroupBox(client, "GroupBox3", captionWortform, {8, 360, 649, 105}),
                          QStringLiteral("Hier erscheint deine zusammengestellte Antwort"));
@@ -231,6 +256,7 @@ void TForm1::buildMenu()
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setFont(QApplication::font(MainMenu1));
+    MainMenu1->setAccessibleName(QStringLiteral("Menüleiste"));
     setMenuBar(MainMenu1);
 
     Ende1 =
@@ -245,6 +271,7 @@ void TForm1::buildMenu()
 
     Aufgabenart1 = new QMenu(QStringLiteral("&Aufgabenart"), this);
     Aufgabenart1->setObjectName(QStringLiteral("Aufgabenart1"));
+    Aufgabenart1->setAccessibleName(QStringLiteral("Aufgabenart"));
     Aufgabenart1->menuAction()->setStatusTip(
         QStringLiteral("Aufgabenstellung als Term oder als Wortform auswählbar"));
     MainMenu1->addMenu(Aufgabenart1);
@@ -274,6 +301,8 @@ void TForm1::connectCommands()
     connect(Ende1, &QAction::triggered, this, &TForm1::Ende1Click);
     connect(mTW, &QAction::triggered, this, &TForm1::mTWClick);
     connect(mWT, &QAction::triggered, this, &TForm1::mWTClick);
+    // After the handler of the chosen item.
+    connect(MainMenu1, &QMenuBar::triggered, this, &TForm1::tellFocusAfterMenu);
 }
 
 void TForm1::setTabOrderChain()
@@ -282,6 +311,16 @@ void TForm1::setTabOrderChain()
                                           lbAuswahl, lWortform, bPruefe, bWiederhole, bHilfe};
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
         setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+void TForm1::tellFocusAfterMenu()
+{
+    // Qt hands the focus back from the menu bar without telling the screen
+    // reader, which would go on presenting the menu item as focused.
+    if (QWidget *focused = QApplication::focusWidget()) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }
 
@@ -344,6 +383,8 @@ void TForm1::bNeuClick()
     const Rechenarten erlaubt{cbAdd->isChecked(), cbSub->isChecked(), cbMult->isChecked(),
                               cbDiv->isChecked()};
     if (!Uebung_.NeueAufgabe(erlaubt, zufall)) {
+        // Nothing changes on the screen; a blind pupil is told why.
+        announcer->announce(spokenKeineRechenart);
         return;
     }
     setStatus(2, {});
@@ -362,8 +403,15 @@ void TForm1::bNeuClick()
     setStatus(0, {});
     offerPruefe(true);
     hidePictures();
+    // A button that disappears with the focus would hand it on to whatever
+    // control Qt picks next.
+    if (bWiederhole->hasFocus() || bHilfe->hasFocus()) {
+        bNeu->setFocus();
+    }
     offerWiederhole(false);
     bHilfe->hide();
+    announcer->announce(QStringLiteral("Aufgabe: ") +
+                        (richtung() == Richtung::mTW ? lTerm->text() : Memo->exactText()));
 }
 
 void TForm1::FormCreate()
@@ -383,8 +431,9 @@ void TForm1::lbAuswahlClick()
     }
     // An append only ever adds at the end, so the field takes just what
     // HaengeBausteinAn adds to a line: a long line is neither read nor rebuilt.
-    const std::string block = selected.first()->text().toStdString();
-    lWortform->appendAtEnd(qt(HaengeBausteinAn(std::string(), block)));
+    const QString text = selected.first()->text();
+    lWortform->appendAtEnd(qt(HaengeBausteinAn(std::string(), text.toStdString())));
+    announcer->announce(text + QStringLiteral(" angehängt"));
 }
 
 void TForm1::bWiederholeClick()
@@ -395,7 +444,11 @@ void TForm1::bWiederholeClick()
     setStatus(0, {});
     offerPruefe(true);
     hidePictures();
+    if (bHilfe->hasFocus()) {
+        bWiederhole->setFocus();
+    }
     bHilfe->hide();
+    announcer->announce(spokenWiederhole);
 }
 
 void TForm1::bPruefeClick()
@@ -410,8 +463,14 @@ void TForm1::bPruefeClick()
         Image2->show();
         bHilfe->show();
     }
-    offerPruefe(false);
+    // "Wiederhole" takes the focus before "Prüfe" disappears, so the focus
+    // never wanders off to whatever control Qt would pick next.
     offerWiederhole(true);
+    bWiederhole->setFocus();
+    offerPruefe(false);
+    announcer->announce(ergebnis.Urteil ? qt(ergebnis.Urteilstext) + QStringLiteral(". ") +
+                                              qt(ergebnis.Werttext)
+                                        : spokenFalsch);
 }
 
 void TForm1::Ende1Click()
@@ -453,5 +512,8 @@ void TForm1::bHilfeClick()
     }
     // Set at once, so the list opens at its first line.
     Form2->rAntworten->setPlainText(zeilen.join(QLatin1Char('\n')));
+    // The screen reader reads the title and then the first answer.
+    Form2->rAntworten->setFocus();
     Form2->exec();
+    bHilfe->setFocus();
 }

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <array>
 
+class Announcer;
 class BlockList;
 class QAction;
 class QCheckBox;
@@ -91,6 +92,7 @@ private:
     void buildStatusBar();
     void connectCommands();
     void setTabOrderChain();
+    void tellFocusAfterMenu();
 
     Richtung richtung() const;
     void setTerm(const QString &text);
@@ -101,6 +103,7 @@ private:
     void hidePictures();
 
     Zufallsquelle &zufall;
+    Announcer *announcer = nullptr;
     TForm2 *Form2 = nullptr;
     std::array<QLabel *, 3> panels{};
     Uebung Uebung_;

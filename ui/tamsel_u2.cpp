@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tamsel_u2.h"
 
+#include "accessibility.h"
 #include "fonts.h"
 
+#include <QEvent>
 #include <QHideEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -46,6 +48,7 @@ TForm2::TForm2(QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Mögliche Antwort(en):"));
     setFont(sansFont(11));
@@ -68,6 +71,7 @@ TForm2::TForm2(QWidget *parent)
     // Enter in a field starts a new line and must not close the dialog.
     bZurueck->setAutoDefault(false);
     bZurueck->setDefault(false);
+    pressOnEnter(bZurueck);
     connect(bZurueck, &QPushButton::clicked, this, &TForm2::bZurueckClick);
 
     setTabOrder(rAntwort, rAntworten);
@@ -77,6 +81,26 @@ TForm2::TForm2(QWidget *parent)
 void TForm2::bZurueckClick()
 {
     reject();
+}
+
+void TForm2::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Some window managers offer to minimise the dialog although it asks for
+    // a close box only. Minimised, it would leave the main window blocked
+    // with nothing to click, so it comes straight back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible() && isMinimized()) {
+                    showNormal();
+                    raise();
+                    activateWindow();
+                }
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void TForm2::hideEvent(QHideEvent *event)

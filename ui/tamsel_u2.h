@@ -28,5 +28,6 @@ public slots:
     void bZurueckClick();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 };

@@ -29,4 +29,11 @@ public:
 
     // Replaces the whole text; also not an undo step.
     void replaceText(const QString &text);
+
+protected:
+    // The field has no frame of its own; while it has the focus it shows one,
+    // so a keyboard user sees where typing goes.
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 };

@@ -293,6 +293,8 @@ struct Modell
         }
         pruefe = false;
         wiederhole = true;
+        // The check hands the focus to "Wiederhole", whichever way it came.
+        fokus = Fokus::Anderes;
     }
 
     void waehleTW()

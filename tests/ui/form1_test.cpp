@@ -657,11 +657,13 @@ private slots:
                                  << "Prüft die zusammengestellte Antwort";
         QTest::newRow("lTerm") << "lTerm" << gleichung << "";
         QTest::newRow("Panel 0") << "StatusPanel0"
-                                 << "falsch"
+                                 << "Ergebnis: falsch"
                                  << "";
         QTest::newRow("lbAuswahl") << "lbAuswahl"
                                    << "Bausteine"
-                                   << "Klicke diese Bausteine zur Zusammenstellung der Antwort an!";
+                                   << "Klicke diese Bausteine zur Zusammenstellung der Antwort an! "
+                                      "Jede Auswahl, mit der Maus oder mit den Pfeiltasten, "
+                                      "hängt den Baustein an deine Antwort an.";
         QTest::newRow("lWortform") << "lWortform"
                                    << "Deine Antwort"
                                    << "";
