@@ -5,6 +5,7 @@
 #include "blocklist.h"
 #include "fonts.h"
 #include "fragen.h"
+#include "picture.h"
 #include "pruefung.h"
 #include "tamsel_u2.h"
 #include "textfield.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -88,22 +88,10 @@ QGroupBox *makeGroupBox(QWidget *parent, const char *name, const QString &captio
     return box;
 }
 
-// The 2x rendering on a high-density screen, so the picture stays crisp.
-QPixmap picture(const QString &name)
-{
-    if (qApp->devicePixelRatio() > 1.0) {
-        QPixmap sharp(QStringLiteral(":/res/%1@2x.png").arg(name));
-        sharp.setDevicePixelRatio(2.0);
-        return sharp;
-    }
-    return QPixmap(QStringLiteral(":/res/%1.png").arg(name));
-}
-
 QLabel *makePicture(QWidget *parent, const char *name, const QString &file,
                     const QString &accessibleName)
 {
-    auto *image = place(new QLabel(parent), name, {248, 144, 200, 200});
-    image->setPixmap(picture(file));
+    auto *image = place(new Picture(file, parent), name, {248, 144, 200, 200});
     image->setAccessibleName(accessibleName);
     return image;
 }
