@@ -218,7 +218,13 @@ void TForm1::buildMenu()
 {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setFont(QApplication::font(MainMenu1));
+    // The system's menu font, whole: resolved against the window's font it
+    // would take over the window's style hint, and Qt would load the very
+    // same face a second time for that one difference, on the way to the
+    // first frame.
+    QFont menuFont = QApplication::font(MainMenu1);
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    MainMenu1->setFont(menuFont);
     setMenuBar(MainMenu1);
 
     Ende1 =
