@@ -386,7 +386,7 @@ void printRows(const std::vector<std::vector<Run>> &all, const Options &options)
                 std::to_string(column(program, paint).size()) + ")",
             fixed(a, 1) + " ms", fixed(b, 1) + " ms",
             fixed(a / b, 3) + " (paired " + fixed(pairedRatio(program, baseline, paint), 3) + ")",
-            "<= 1.15", a / b <= 1.15 ? "yes" : "NO");
+            "<= 1.10", a / b <= 1.10 ? "yes" : "NO");
         const auto cpu = [](const Run &r) { return r.cpuMs; };
         const double e = median(column(program, cpu));
         const double f = median(column(baseline, cpu));
