@@ -20,6 +20,7 @@
 // Lines that start with "ROW" are the summary rows for bench/run.sh.
 #include "aufgabe.h"
 #include "blocklist.h"
+#include "figures.h"
 #include "fragen.h"
 #include "tamsel_u1.h"
 #include "tamsel_u2.h"
@@ -50,6 +51,9 @@
 
 namespace {
 
+using figures::fixed;
+using figures::median;
+using figures::quantile;
 using Clock = std::chrono::steady_clock;
 
 constexpr double medianTargetUs = 1000;
@@ -113,27 +117,6 @@ struct Figures
     std::vector<double> us;
     double paintsPerSample = 0;
 };
-
-double quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    const double at = q * static_cast<double>(values.size() - 1);
-    const auto low = static_cast<std::size_t>(at);
-    const std::size_t high = std::min(low + 1, values.size() - 1);
-    return values[low] + (values[high] - values[low]) * (at - static_cast<double>(low));
-}
-
-double median(const std::vector<double> &values)
-{
-    return quantile(values, 0.5);
-}
-
-std::string fixed(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 std::string withSeparators(int n)
 {

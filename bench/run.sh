@@ -22,7 +22,8 @@ idle_s=${IDLE_S:-10}
 quick=""
 [ "${QUICK:-0}" = 1 ] && quick="--quick"
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTAMSEL_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTAMSEL_BUILD_TESTS=OFF \
+    -DTAMSEL_BUILD_BENCH=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc 2>/dev/null || echo 2)" --target tamsel2 tamsel_baseline \
     tamsel_startup_offscreen_tamsel2 tamsel_startup_offscreen_baseline tamsel_startup_probe \
     tamsel_command_bench >/dev/null

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Runs a program's own main() unchanged (tamsel2's or the baseline's, built
-// into this executable under the name programMain) and writes one line to
+// Runs a program's own main() unchanged (tamsel2's or the baseline's, compiled
+// once under the name programMain and linked in) and writes one line to
 // standard output once its first window has been painted and flushed:
 //   painted <main> <paint>
 // both CLOCK_MONOTONIC nanoseconds, <main> taken on entry to main(). The

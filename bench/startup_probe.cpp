@@ -19,26 +19,21 @@
 //
 // The first program is compared with the last one (the baseline). Lines that
 // start with "ROW" are the summary rows for bench/run.sh.
+#include "figures.h"
+#include "launcher.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <poll.h>
 #include <set>
-#include <signal.h>
-#include <sstream>
 #include <string>
-#include <sys/resource.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -49,6 +44,13 @@
 #endif
 
 namespace {
+
+using figures::fixed;
+using figures::median;
+using figures::quantile;
+using launcher::difference;
+using launcher::Usage;
+using launcher::usageOf;
 
 long long monotonicNs()
 {
@@ -80,16 +82,6 @@ struct Options
     std::vector<Program> programs;
 };
 
-// What a process has used so far, summed over its threads.
-struct Usage
-{
-    long long cpuNs = 0;     // from schedstat, nanoseconds on the CPU
-    long long cpuTicks = 0;  // utime + stime from stat, in clock ticks
-    long long voluntary = 0; // a thread went to sleep: one wake-up each
-    long long involuntary = 0;
-    int threads = 0;
-};
-
 struct Run
 {
     bool ok = false;
@@ -103,91 +95,6 @@ struct Run
     std::optional<Usage> idle;
 };
 
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-long long statusField(const std::string &status, const std::string &name)
-{
-    const std::size_t at = status.find(name + ":");
-    if (at == std::string::npos) {
-        return 0;
-    }
-    return std::atoll(status.c_str() + at + name.size() + 1);
-}
-
-// utime and stime are fields 14 and 15 of stat, counted after the command
-// name in brackets, which may itself hold blanks.
-long long statTicks(const std::string &stat)
-{
-    const std::size_t close = stat.rfind(')');
-    if (close == std::string::npos) {
-        return 0;
-    }
-    std::istringstream fields(stat.substr(close + 2));
-    std::string field;
-    long long ticks = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14 || index == 15) {
-            ticks += std::atoll(field.c_str());
-        }
-        if (index == 15) {
-            break;
-        }
-    }
-    return ticks;
-}
-
-Usage usageOf(pid_t pid)
-{
-    Usage usage;
-    const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
-    DIR *dir = opendir(taskDir.c_str());
-    if (dir == nullptr) {
-        return usage;
-    }
-    while (const dirent *entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') {
-            continue;
-        }
-        const std::string task = taskDir + "/" + entry->d_name;
-        const std::string status = readFile(task + "/status");
-        usage.voluntary += statusField(status, "voluntary_ctxt_switches");
-        usage.involuntary += statusField(status, "nonvoluntary_ctxt_switches");
-        usage.cpuNs += std::atoll(readFile(task + "/schedstat").c_str());
-        usage.cpuTicks += statTicks(readFile(task + "/stat"));
-        ++usage.threads;
-    }
-    closedir(dir);
-    return usage;
-}
-
-Usage difference(const Usage &before, const Usage &after)
-{
-    return {after.cpuNs - before.cpuNs, after.cpuTicks - before.cpuTicks,
-            after.voluntary - before.voluntary, after.involuntary - before.involuntary,
-            after.threads};
-}
-
-pid_t launch(const Program &program, int stdoutFd)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int devNull = open("/dev/null", O_RDWR);
-        dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
-        dup2(devNull, STDERR_FILENO);
-        dup2(devNull, STDIN_FILENO);
-        char *argv[] = {const_cast<char *>(program.path.c_str()), nullptr};
-        execv(argv[0], argv);
-        _exit(127);
-    }
-    return pid;
-}
-
 // After the paint: let the program finish what it does right after its
 // first frame, measure it idle if asked, then end it and take its peak
 // resident set from the kernel.
@@ -199,14 +106,9 @@ void finish(pid_t pid, const Options &options, Run &run)
         std::this_thread::sleep_for(std::chrono::seconds(options.idleS));
         run.idle = difference(before, usageOf(pid));
     }
-    kill(pid, SIGKILL);
-    int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
-    run.maxRssKb = usage.ru_maxrss;
-    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    run.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
+    const launcher::Ended ended = launcher::end(pid);
+    run.maxRssKb = ended.maxRssKb;
+    run.cpuMs = ended.cpuMs;
 }
 
 Run runOffscreen(const Program &program, const Options &options)
@@ -218,7 +120,7 @@ Run runOffscreen(const Program &program, const Options &options)
         return run;
     }
     const long long start = monotonicNs();
-    const pid_t pid = launch(program, fds[1]);
+    const pid_t pid = launcher::launch(program.path, fds[1]);
     close(fds[1]);
     std::string line;
     const long long deadline = start + options.timeoutS * 1'000'000'000LL;
@@ -291,7 +193,7 @@ public:
         std::set<xcb_window_t> created;
         std::set<xcb_window_t> mapped;
         const long long start = monotonicNs();
-        const pid_t pid = launch(program, -1);
+        const pid_t pid = launcher::launch(program.path, -1);
         const long long deadline = start + options.timeoutS * 1'000'000'000LL;
         while (run.paintMs < 0) {
             xcb_generic_event_t *event = nextEvent(deadline);
@@ -396,28 +298,6 @@ private:
 
 #endif
 
-double median(std::vector<double> values)
-{
-    if (values.empty()) {
-        return -1;
-    }
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double quantile(std::vector<double> values, double q)
-{
-    if (values.empty()) {
-        return -1;
-    }
-    std::sort(values.begin(), values.end());
-    const double at = q * static_cast<double>(values.size() - 1);
-    const auto low = static_cast<std::size_t>(at);
-    const std::size_t high = std::min(low + 1, values.size() - 1);
-    return values[low] + (values[high] - values[low]) * (at - static_cast<double>(low));
-}
-
 template <typename Field> std::vector<double> column(const std::vector<Run> &runs, Field field)
 {
     std::vector<double> values;
@@ -442,13 +322,6 @@ double pairedRatio(const std::vector<Run> &program, const std::vector<Run> &base
         }
     }
     return median(ratios);
-}
-
-std::string fixed(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
 }
 
 void row(const std::string &what, const std::string &value, const std::string &baseline,
@@ -513,7 +386,7 @@ void printRows(const std::vector<std::vector<Run>> &all, const Options &options)
                 std::to_string(column(program, paint).size()) + ")",
             fixed(a, 1) + " ms", fixed(b, 1) + " ms",
             fixed(a / b, 3) + " (paired " + fixed(pairedRatio(program, baseline, paint), 3) + ")",
-            "<= 1.15", a / b <= 1.15 ? "yes" : "NO");
+            "<= 1.10", a / b <= 1.10 ? "yes" : "NO");
         const auto cpu = [](const Run &r) { return r.cpuMs; };
         const double e = median(column(program, cpu));
         const double f = median(column(baseline, cpu));

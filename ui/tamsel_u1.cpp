@@ -7,6 +7,7 @@
 #include "blocklist.h"
 #include "fonts.h"
 #include "fragen.h"
+#include "picture.h"
 #include "pruefung.h"
 #include "tamsel_u2.h"
 #include "textfield.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -98,22 +98,10 @@ QGroupBox *makeGroupBox(QWidget *parent, const char *name, const QString &captio
     return box;
 }
 
-// The 2x rendering on a high-density screen, so the picture stays crisp.
-QPixmap picture(const QString &name)
-{
-    if (qApp->devicePixelRatio() > 1.0) {
-        QPixmap sharp(QStringLiteral(":/res/%1@2x.png").arg(name));
-        sharp.setDevicePixelRatio(2.0);
-        return sharp;
-    }
-    return QPixmap(QStringLiteral(":/res/%1.png").arg(name));
-}
-
 QLabel *makePicture(QWidget *parent, const char *name, const QString &file,
                     const QString &accessibleName)
 {
-    auto *image = place(new QLabel(parent), name, {248, 144, 200, 200});
-    image->setPixmap(picture(file));
+    auto *image = place(new Picture(file, parent), name, {248, 144, 200, 200});
     image->setAccessibleName(accessibleName);
     return image;
 }
@@ -255,7 +243,13 @@ void TForm1::buildMenu()
 {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setFont(QApplication::font(MainMenu1));
+    // The system's menu font, whole: resolved against the window's font it
+    // would take over the window's style hint, and Qt would load the very
+    // same face a second time for that one difference, on the way to the
+    // first frame.
+    QFont menuFont = QApplication::font(MainMenu1);
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    MainMenu1->setFont(menuFont);
     MainMenu1->setAccessibleName(QStringLiteral("Menüleiste"));
     setMenuBar(MainMenu1);
 

@@ -215,6 +215,8 @@ private slots:
     {
         const qreal dichte = qApp->devicePixelRatio();
         for (QLabel *bild : {w->Image1, w->Image2}) {
+            // A picture is decoded when it is first shown; the pupil sees it then.
+            bild->show();
             const QPixmap pixmap = bild->pixmap();
             QVERIFY(!pixmap.isNull());
             QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(200, 200));
