@@ -17,6 +17,9 @@ BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libgmock-dev librapidchec
 TEST_PACKAGES="xvfb xauth valgrind libbenchmark-dev libxcb-damage0-dev"
 PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream appstream-compose x11-utils"
 FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
+# tests/a11y: the screen reader Orca listens to the real program on a private
+# desktop (openbox, a D-Bus session and its accessibility bus), driven by keys.
+A11Y_PACKAGES="orca openbox at-spi2-core python3-pyatspi xdotool dbus-daemon dbus-bin procps x11-utils"
 
 missing_packages() {
     for package in "$@"; do
@@ -51,7 +54,7 @@ run)
     exec ./build/release/app/tamsel2
     ;;
 test)
-    install_missing $BUILD_PACKAGES $TEST_PACKAGES $FUZZ_PACKAGES $PACKAGE_PACKAGES
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES $FUZZ_PACKAGES $PACKAGE_PACKAGES $A11Y_PACKAGES
     build dev
     ctest --preset dev -j "$jobs"
     build asan
