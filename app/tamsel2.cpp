@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tamsel_u1.h"
-#include "tamsel_u2.h"
+#include "windowpair.h"
 #include "zufallsquelle.h"
 
 #include <QApplication>
@@ -19,9 +18,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tamsel2.Tamsel2"));
 
     Uhrzufall zufall;
-    TForm1 Form1(zufall);
-    auto *Form2 = new TForm2(&Form1);
-    Form1.setSolutionsDialog(Form2);
+    WindowPair windows(zufall);
+    TForm1 &Form1 = windows.Form1;
 
     Form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, Form1.size(),
                                           Form1.screen()->availableGeometry()));

@@ -3,8 +3,8 @@
 #include "tamsel_u1.h"
 
 #include "blocklist.h"
+#include "convert.h"
 #include "fonts.h"
-#include "fragen.h"
 #include "pruefung.h"
 #include "tamsel_u2.h"
 #include "textfield.h"
@@ -38,11 +38,6 @@ const QString hintWiederhole = QStringLiteral("Neue Zusammenstellung der Antwort
 const QString hintNeu = QStringLiteral("Erstellt eine neue Aufgabe");
 const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
-
-QString qt(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A hint is the tooltip and, for a screen reader, the description.
 template <typename Widget> Widget *withHint(Widget *widget, const QString &hint)
@@ -145,14 +140,9 @@ TForm1::TForm1(Zufallsquelle &zufall, QWidget *parent) : QMainWindow(parent), zu
     FormCreate();
 }
 
-void TForm1::setSolutionsDialog(TForm2 *dialog)
+QLabel *TForm1::statusPanel(Panel panel) const
 {
-    Form2 = dialog;
-}
-
-QLabel *TForm1::statusPanel(int index) const
-{
-    return panels.at(static_cast<std::size_t>(index));
+    return panels.at(static_cast<std::size_t>(panel));
 }
 
 void TForm1::buildStatusBar()
@@ -307,18 +297,9 @@ void TForm1::setTerm(const QString &text)
     lTerm->resize(qMax(emptyTermWidth, lTerm->sizeHint().width()), termHeight);
 }
 
-void TForm1::fillList(Richtung richtung)
+void TForm1::setStatus(Panel panel, const QString &text)
 {
-    QStringList texts;
-    for (const std::string &text : Uebung_.FuelleAuswahl(richtung, zufall)) {
-        texts.append(qt(text));
-    }
-    lbAuswahl->fill(texts);
-}
-
-void TForm1::setStatus(int index, const QString &text)
-{
-    statusPanel(index)->setText(text);
+    statusPanel(panel)->setText(text);
 }
 
 void TForm1::offerPruefe(bool offered)
@@ -339,31 +320,34 @@ void TForm1::hidePictures()
     Image2->hide();
 }
 
+// What a new task and another attempt at the same one both start from: an
+// empty answer line, no verdict, no picture, no "Hilfe", and "Prüfe" offered.
+void TForm1::startAttempt()
+{
+    lWortform->replaceText({});
+    setStatus(Panel::Verdict, {});
+    setStatus(Panel::Value, {});
+    hidePictures();
+    bHilfe->hide();
+    offerPruefe(true);
+}
+
 void TForm1::bNeuClick()
 {
     const Rechenarten erlaubt{cbAdd->isChecked(), cbSub->isChecked(), cbMult->isChecked(),
                               cbDiv->isChecked()};
-    if (!Uebung_.NeueAufgabe(erlaubt, zufall)) {
+    const std::optional<PosedTask> aufgabe = Uebung_.poseTask(erlaubt, richtung(), zufall);
+    if (!aufgabe) {
         return;
     }
-    setStatus(2, {});
-    const Aufgabe &aufgabe = Uebung_.aufgabe();
     if (richtung() == Richtung::mTW) {
-        setTerm(qt(Gleichungstext(aufgabe)));
-        Uebung_.SetzeZahlbausteine(Richtung::mTW, aufgabe);
-        fillList(Richtung::mTW);
+        setTerm(qt(aufgabe->text));
     } else {
-        Uebung_.SetzeZahlbausteine(Richtung::mWT, aufgabe);
-        fillList(Richtung::mWT);
-        // Drawn only after the shuffle, from the generator it has just reseeded.
-        Memo->replaceText(qt(WaehleFrage(aufgabe, zufall)));
+        Memo->replaceText(qt(aufgabe->text));
     }
-    lWortform->replaceText({});
-    setStatus(0, {});
-    offerPruefe(true);
-    hidePictures();
+    lbAuswahl->fill(qt(aufgabe->blocks));
+    startAttempt();
     offerWiederhole(false);
-    bHilfe->hide();
 }
 
 void TForm1::FormCreate()
@@ -389,23 +373,18 @@ void TForm1::lbAuswahlClick()
 
 void TForm1::bWiederholeClick()
 {
-    setStatus(2, {});
-    fillList(richtung());
-    lWortform->replaceText({});
-    setStatus(0, {});
-    offerPruefe(true);
-    hidePictures();
-    bHilfe->hide();
+    lbAuswahl->fill(qt(Uebung_.FuelleAuswahl(richtung(), zufall)));
+    startAttempt();
 }
 
 void TForm1::bPruefeClick()
 {
     const Pruefergebnis ergebnis =
         PruefeAntwort(richtung(), Uebung_.aufgabe(), lWortform->exactUtf8());
-    setStatus(0, qt(ergebnis.Urteilstext));
+    setStatus(Panel::Verdict, qt(ergebnis.Urteilstext));
     if (ergebnis.Urteil) {
         Image1->show();
-        setStatus(2, qt(ergebnis.Werttext));
+        setStatus(Panel::Value, qt(ergebnis.Werttext));
     } else {
         Image2->show();
         bHilfe->show();
@@ -443,15 +422,6 @@ void TForm1::mWTClick()
 
 void TForm1::bHilfeClick()
 {
-    if (Form2 == nullptr) {
-        return;
-    }
-    Form2->rAntwort->setPlainText(lWortform->exactText());
-    QStringList zeilen;
-    for (const std::string &antwort : RichtigeAntworten(richtung(), Uebung_.aufgabe())) {
-        zeilen.append(qt(antwort));
-    }
-    // Set at once, so the list opens at its first line.
-    Form2->rAntworten->setPlainText(zeilen.join(QLatin1Char('\n')));
-    Form2->exec();
+    Form2->showAnswers(lWortform->exactText(),
+                       qt(RichtigeAntworten(richtung(), Uebung_.aufgabe())));
 }
