@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
-#include "tamsel_u1.h"
-#include "tamsel_u2.h"
+#include "windowpair.h"
 #include "zufallsquelle.h"
 
 #include <QApplication>
@@ -21,9 +20,8 @@ int main(int argc, char *argv[])
     QApplication::setStyle(styleWithVisibleFocus());
 
     Uhrzufall zufall;
-    TForm1 Form1(zufall);
-    auto *Form2 = new TForm2(&Form1);
-    Form1.setSolutionsDialog(Form2);
+    WindowPair windows(zufall);
+    TForm1 &Form1 = windows.Form1;
 
     Form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, Form1.size(),
                                           Form1.screen()->availableGeometry()));

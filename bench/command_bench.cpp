@@ -26,6 +26,7 @@
 #include "tamsel_u2.h"
 #include "textfield.h"
 #include "uebung.h"
+#include "windowpair.h"
 #include "zufallsquelle.h"
 
 #include <QAction>
@@ -143,9 +144,9 @@ public:
 
     Bench(int scale, std::string filter) : scale(scale), filter(std::move(filter))
     {
-        Form1 = new TForm1(zufall);
-        Form2 = new TForm2(Form1);
-        Form1->setSolutionsDialog(Form2);
+        windows = new WindowPair(zufall);
+        Form1 = &windows->Form1;
+        Form2 = &windows->Form2;
         dialogFrame = new DialogFrame(Form2);
         qApp->installEventFilter(&counter);
         Form1->show();
@@ -160,7 +161,7 @@ public:
         runPostedWork();
     }
 
-    ~Bench() { delete Form1; }
+    ~Bench() { delete windows; }
 
     void runAll()
     {
@@ -386,7 +387,7 @@ private:
                     },
                     plain([this, &answer, &verdictsAsExpected] {
                         Form1->bPruefeClick();
-                        const QString verdict = Form1->statusPanel(0)->text();
+                        const QString verdict = Form1->statusPanel(TForm1::Panel::Verdict)->text();
                         verdictsAsExpected &= verdict == (answer.right ? "OK" : "falsch");
                     }));
                 if (!verdictsAsExpected) {
@@ -535,6 +536,7 @@ private:
 
     int scale;
     Uhrzufall zufall;
+    WindowPair *windows = nullptr;
     TForm1 *Form1 = nullptr;
     TForm2 *Form2 = nullptr;
     DialogFrame *dialogFrame = nullptr;

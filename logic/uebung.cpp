@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebung.h"
 
+#include "fragen.h"
+
 #include <array>
 #include <utility>
 
@@ -97,6 +99,20 @@ std::vector<std::string> Uebung::FuelleAuswahl(Richtung richtung, Zufallsquelle 
     }
     MischeGleichungsfolge(Gleichungsfolge_, zufall);
     return InFolge(Gleichungsbausteine_, Gleichungsfolge_);
+}
+
+std::optional<PosedTask> Uebung::poseTask(const Rechenarten &erlaubt, Richtung richtung,
+                                          Zufallsquelle &zufall)
+{
+    if (!NeueAufgabe(erlaubt, zufall)) {
+        return std::nullopt;
+    }
+    SetzeZahlbausteine(richtung, aufgabe_);
+    PosedTask posed;
+    posed.blocks = FuelleAuswahl(richtung, zufall);
+    posed.text =
+        richtung == Richtung::mTW ? Gleichungstext(aufgabe_) : WaehleFrage(aufgabe_, zufall);
+    return posed;
 }
 
 void Uebung::MischeWortfolge(Wortfolge &folge, Zufallsquelle &zufall)

@@ -7,6 +7,7 @@
 #include "richtung.h"
 #include "zufallsquelle.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,17 @@ using Wortbausteine = Feld<std::string, 21>;
 using Gleichungsbausteine = Feld<std::string, 5>;
 using Wortfolge = Feld<int, 21>;
 using Gleichungsfolge = Feld<int, 5>;
+
+// What the window shows of a task just posed.
+struct PosedTask
+{
+    // The equation (mTW) or one wording of the question (mWT).
+    std::string text;
+    // The direction's blocks in their new display order.
+    std::vector<std::string> blocks;
+
+    bool operator==(const PosedTask &) const = default;
+};
 
 // The one exercise state of the program: the task in force and the two
 // palettes of building blocks with their display orders. The main window
@@ -36,6 +48,13 @@ public:
     // Shuffles the direction's display order anew and returns the palette's
     // texts in that order: 21 word blocks or 5 equation blocks.
     std::vector<std::string> FuelleAuswahl(Richtung richtung, Zufallsquelle &zufall);
+
+    // The whole of a new task in the direction, as "Neu" runs it: the draw,
+    // the direction's number blocks, the shuffle and, for mWT, the question.
+    // The question is drawn only after the shuffle, from the generator it
+    // has just reseeded. Nothing (and no change) if no operation is enabled.
+    std::optional<PosedTask> poseTask(const Rechenarten &erlaubt, Richtung richtung,
+                                      Zufallsquelle &zufall);
 
     const Aufgabe &aufgabe() const { return aufgabe_; }
     const Wortbausteine &wortbausteine() const { return Wortbausteine_; }

@@ -5,8 +5,8 @@
 #include "accessibility.h"
 #include "announcer.h"
 #include "blocklist.h"
+#include "convert.h"
 #include "fonts.h"
-#include "fragen.h"
 #include "picture.h"
 #include "pruefung.h"
 #include "tamsel_u2.h"
@@ -47,11 +47,6 @@ const QString spokenFalsch =
     QStringLiteral("falsch. Unter „Hilfe“ stehen die richtigen Antworten.");
 const QString spokenWiederhole = QStringLiteral("Antwort gelöscht, Bausteine neu gemischt.");
 const QString spokenKeineRechenart = QStringLiteral("Keine Rechenart gewählt.");
-
-QString qt(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A hint is the tooltip and, for a screen reader, the description.
 template <typename Widget> Widget *withHint(Widget *widget, const QString &hint)
@@ -144,14 +139,9 @@ TForm1::TForm1(Zufallsquelle &zufall, QWidget *parent) : QMainWindow(parent), zu
     FormCreate();
 }
 
-void TForm1::setSolutionsDialog(TForm2 *dialog)
+QLabel *TForm1::statusPanel(Panel panel) const
 {
-    Form2 = dialog;
-}
-
-QLabel *TForm1::statusPanel(int index) const
-{
-    return panels.at(static_cast<std::size_t>(index));
+    return panels.at(static_cast<std::size_t>(panel));
 }
 
 void TForm1::buildStatusBar()
@@ -173,10 +163,10 @@ void TForm1::buildStatusBar()
         panels[i] = panel;
     }
     StatusBar->setAccessibleName(QStringLiteral("Statusleiste"));
-    setSpokenCaption(panels[0], QStringLiteral("Ergebnis"));
+    setSpokenCaption(statusPanel(Panel::Verdict), QStringLiteral("Ergebnis"));
     // Never written, so a screen reader has nothing to find there.
-    hideFromScreenReader(panels[1]);
-    setSpokenCaption(panels[2], QStringLiteral("Wert"));
+    hideFromScreenReader(statusPanel(Panel::Spare));
+    setSpokenCaption(statusPanel(Panel::Value), QStringLiteral("Wert"));
     setStatusBar(StatusBar);
 }
 
@@ -340,18 +330,9 @@ void TForm1::setTerm(const QString &text)
     lTerm->resize(qMax(emptyTermWidth, lTerm->sizeHint().width()), termHeight);
 }
 
-void TForm1::fillList(Richtung richtung)
+void TForm1::setStatus(Panel panel, const QString &text)
 {
-    QStringList texts;
-    for (const std::string &text : Uebung_.FuelleAuswahl(richtung, zufall)) {
-        texts.append(qt(text));
-    }
-    lbAuswahl->fill(texts);
-}
-
-void TForm1::setStatus(int index, const QString &text)
-{
-    statusPanel(index)->setText(text);
+    statusPanel(panel)->setText(text);
 }
 
 void TForm1::offerPruefe(bool offered)
@@ -372,40 +353,42 @@ void TForm1::hidePictures()
     Image2->hide();
 }
 
+// What a new task and another attempt at the same one both start from: an
+// empty answer line, no verdict, no picture, no "Hilfe", and "Prüfe" offered.
+void TForm1::startAttempt()
+{
+    lWortform->replaceText({});
+    setStatus(Panel::Verdict, {});
+    setStatus(Panel::Value, {});
+    hidePictures();
+    bHilfe->hide();
+    offerPruefe(true);
+}
+
 void TForm1::bNeuClick()
 {
     const Rechenarten erlaubt{cbAdd->isChecked(), cbSub->isChecked(), cbMult->isChecked(),
                               cbDiv->isChecked()};
-    if (!Uebung_.NeueAufgabe(erlaubt, zufall)) {
+    const std::optional<PosedTask> aufgabe = Uebung_.poseTask(erlaubt, richtung(), zufall);
+    if (!aufgabe) {
         // Nothing changes on the screen; a blind pupil is told why.
         announcer->announce(spokenKeineRechenart);
         return;
     }
-    setStatus(2, {});
-    const Aufgabe &aufgabe = Uebung_.aufgabe();
     if (richtung() == Richtung::mTW) {
-        setTerm(qt(Gleichungstext(aufgabe)));
-        Uebung_.SetzeZahlbausteine(Richtung::mTW, aufgabe);
-        fillList(Richtung::mTW);
+        setTerm(qt(aufgabe->text));
     } else {
-        Uebung_.SetzeZahlbausteine(Richtung::mWT, aufgabe);
-        fillList(Richtung::mWT);
-        // Drawn only after the shuffle, from the generator it has just reseeded.
-        Memo->replaceText(qt(WaehleFrage(aufgabe, zufall)));
+        Memo->replaceText(qt(aufgabe->text));
     }
-    lWortform->replaceText({});
-    setStatus(0, {});
-    offerPruefe(true);
-    hidePictures();
+    lbAuswahl->fill(qt(aufgabe->blocks));
     // A button that disappears with the focus would hand it on to whatever
     // control Qt picks next.
     if (bWiederhole->hasFocus() || bHilfe->hasFocus()) {
         bNeu->setFocus();
     }
+    startAttempt();
     offerWiederhole(false);
-    bHilfe->hide();
-    announcer->announce(QStringLiteral("Aufgabe: ") +
-                        (richtung() == Richtung::mTW ? lTerm->text() : Memo->exactText()));
+    announcer->announce(QStringLiteral("Aufgabe: ") + qt(aufgabe->text));
 }
 
 void TForm1::FormCreate()
@@ -432,16 +415,11 @@ void TForm1::lbAuswahlClick()
 
 void TForm1::bWiederholeClick()
 {
-    setStatus(2, {});
-    fillList(richtung());
-    lWortform->replaceText({});
-    setStatus(0, {});
-    offerPruefe(true);
-    hidePictures();
+    lbAuswahl->fill(qt(Uebung_.FuelleAuswahl(richtung(), zufall)));
     if (bHilfe->hasFocus()) {
         bWiederhole->setFocus();
     }
-    bHilfe->hide();
+    startAttempt();
     announcer->announce(spokenWiederhole);
 }
 
@@ -449,10 +427,10 @@ void TForm1::bPruefeClick()
 {
     const Pruefergebnis ergebnis =
         PruefeAntwort(richtung(), Uebung_.aufgabe(), lWortform->exactUtf8());
-    setStatus(0, qt(ergebnis.Urteilstext));
+    setStatus(Panel::Verdict, qt(ergebnis.Urteilstext));
     if (ergebnis.Urteil) {
         Image1->show();
-        setStatus(2, qt(ergebnis.Werttext));
+        setStatus(Panel::Value, qt(ergebnis.Werttext));
     } else {
         Image2->show();
         bHilfe->show();
@@ -496,18 +474,7 @@ void TForm1::mWTClick()
 
 void TForm1::bHilfeClick()
 {
-    if (Form2 == nullptr) {
-        return;
-    }
-    Form2->rAntwort->setPlainText(lWortform->exactText());
-    QStringList zeilen;
-    for (const std::string &antwort : RichtigeAntworten(richtung(), Uebung_.aufgabe())) {
-        zeilen.append(qt(antwort));
-    }
-    // Set at once, so the list opens at its first line.
-    Form2->rAntworten->setPlainText(zeilen.join(QLatin1Char('\n')));
-    // The screen reader reads the title and then the first answer.
-    Form2->rAntworten->setFocus();
-    Form2->exec();
+    Form2->showAnswers(lWortform->exactText(),
+                       qt(RichtigeAntworten(richtung(), Uebung_.aufgabe())));
     bHilfe->setFocus();
 }

@@ -35,14 +35,17 @@ public:
     // in tests. The window is fully built and FormCreate has run on return.
     explicit TForm1(Zufallsquelle &zufall, QWidget *parent = nullptr);
 
-    // The solutions dialog that "Hilfe" fills and shows; set by the start-up.
-    void setSolutionsDialog(TForm2 *dialog);
-    TForm2 *solutionsDialog() const { return Form2; }
-
     const Uebung &uebung() const { return Uebung_; }
 
-    // The three status panels, 0 to 2.
-    QLabel *statusPanel(int index) const;
+    // The status bar's three panels, left to right: the verdict, one the
+    // program leaves empty, and the value of x after a right answer.
+    enum class Panel
+    {
+        Verdict,
+        Spare,
+        Value,
+    };
+    QLabel *statusPanel(Panel panel) const;
 
     QStatusBar *StatusBar;
     QFrame *Panel1;
@@ -96,11 +99,14 @@ private:
 
     Richtung richtung() const;
     void setTerm(const QString &text);
-    void fillList(Richtung richtung);
-    void setStatus(int index, const QString &text);
+    void setStatus(Panel panel, const QString &text);
     void offerPruefe(bool offered);
     void offerWiederhole(bool offered);
     void hidePictures();
+    void startAttempt();
+
+    // Only the pair of windows sets the dialog, right after making it.
+    friend class WindowPair;
 
     Zufallsquelle &zufall;
     Announcer *announcer = nullptr;

@@ -78,6 +78,16 @@ TForm2::TForm2(QWidget *parent)
     setTabOrder(rAntworten, bZurueck);
 }
 
+void TForm2::showAnswers(const QString &answerLine, const QStringList &correctAnswers)
+{
+    rAntwort->setPlainText(answerLine);
+    // Set at once, so the list opens at its first line.
+    rAntworten->setPlainText(correctAnswers.join(QLatin1Char('\n')));
+    // A screen reader then reads the title and the first answer.
+    rAntworten->setFocus();
+    exec();
+}
+
 void TForm2::bZurueckClick()
 {
     reject();

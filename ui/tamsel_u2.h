@@ -18,6 +18,11 @@ class TForm2 : public QDialog
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
+    // Shows the pupil's answer line, unchanged, above the correct answers,
+    // one a line, and waits until the pupil closes the dialog. Every showing
+    // replaces what the last one left.
+    void showAnswers(const QString &answerLine, const QStringList &correctAnswers);
+
     QLabel *Label1;
     QPlainTextEdit *rAntwort;
     QPlainTextEdit *rAntworten;

@@ -6,8 +6,17 @@
 #include "uebung.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
+
+void PrintTo(const PosedTask &gezeigt, std::ostream *os)
+{
+    *os << '"' << gezeigt.text << "\" with";
+    for (const std::string &baustein : gezeigt.blocks) {
+        *os << " [" << baustein << ']';
+    }
+}
 
 namespace {
 
@@ -227,11 +236,17 @@ TEST_F(UebungTest, OhneRechenartBleibtDieUebungUnberuehrt)
     const Uebung vorher = uebung;
     EXPECT_FALSE(uebung.NeueAufgabe({false, false, false, false}, zufall));
     EXPECT_EQ(uebung, vorher);
+    for (const Richtung richtung : {Richtung::mTW, Richtung::mWT}) {
+        EXPECT_EQ(uebung.poseTask({false, false, false, false}, richtung, zufall), std::nullopt);
+        EXPECT_EQ(uebung, vorher);
+    }
     EXPECT_EQ(zufall.Protokoll(), "");
 }
 
-// One new-task command as the main window runs it, with every call it makes
-// on the random source: the draw, the shuffle, and in mWT the question.
+// A new task as "Neu" poses it, with every call it makes on the random
+// source: the draw, the shuffle, and in mWT the question after the shuffle.
+// A script that suits only this order leaves calls unmet or out of range
+// under any other.
 TEST_F(UebungTest, NeueAufgabeAlsBefehl)
 {
     struct Fall
@@ -240,35 +255,41 @@ TEST_F(UebungTest, NeueAufgabeAlsBefehl)
         Richtung richtung;
         std::vector<int> skript;
         const char *protokoll;
-        const char *frage;
+        PosedTask gezeigt;
+        Texte gleichungsteile;
     };
+    const Texte woerter = Plus(festeWoerter, {"1234", "5678"});
     // clang-format off
     const Fall faelle[] = {
         {"Wortform zur Gleichung, Typ 1", Richtung::mWT, {1, 1234, 5678, 4, 0, 2, 0, 3},
          "S 8 10000 10000 S 5 4 3 2 4",
-         "zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ?"},
+         {"zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ?",
+          {"x", "+", "1234", "=", "5678"}},
+         {"=", "x", "1234", "+", "5678"}},
         {"Wortform zur Gleichung, Typ 0", Richtung::mWT, {0, 9, 3, 1234, 5678, 4, 0, 2, 0, 5},
          "S 8 10000 10000 10000 10000 S 5 4 3 2 6",
-         "welche Zahl muss man zu 1234 addieren um 5678 zu erhalten ?"},
+         {"welche Zahl muss man zu 1234 addieren um 5678 zu erhalten ?",
+          {"x", "+", "1234", "=", "5678"}},
+         {"=", "x", "1234", "+", "5678"}},
         {"Gleichung zur Wortform", Richtung::mTW, Plus(std::vector<int>{1, 1234, 5678}, Identitaet(21)),
-         "S 8 10000 10000 S 21 20 19 18 17 16 15 14 13 12 11 10 9 8 7 6 5 4 3 2", ""},
+         "S 8 10000 10000 S 21 20 19 18 17 16 15 14 13 12 11 10 9 8 7 6 5 4 3 2",
+         {"x + 1234 = 5678", woerter},
+         {"=", "x", "", "", ""}},
     };
     // clang-format on
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
+        Uebung frisch;
+        frisch.SetzeFesteBausteine();
         zufall.ProtokollLoeschen();
         zufall.SkriptAnhaengen(f.skript);
-        ASSERT_TRUE(uebung.NeueAufgabe({true, false, false, false}, zufall));
-        uebung.SetzeZahlbausteine(f.richtung, uebung.aufgabe());
-        const Texte auswahl = uebung.FuelleAuswahl(f.richtung, zufall);
-        if (f.richtung == Richtung::mWT) {
-            EXPECT_EQ(WaehleFrage(uebung.aufgabe(), zufall), f.frage);
-            EXPECT_EQ(auswahl, (Texte{"x", "+", "1234", "=", "5678"}));
-        } else {
-            EXPECT_EQ(auswahl, Plus(festeWoerter, {"1234", "5678"}));
-        }
+        EXPECT_EQ(frisch.poseTask({true, false, false, false}, f.richtung, zufall), f.gezeigt);
         EXPECT_EQ(zufall.Protokoll(), f.protokoll);
         EXPECT_EQ(zufall.Restskript(), 0U);
         EXPECT_TRUE(zufall.ungueltig.empty());
+        // Only the palette of the direction takes the task's numbers.
+        EXPECT_EQ(Gleichungsteile(frisch), f.gleichungsteile);
+        EXPECT_EQ(Woerter(frisch),
+                  f.richtung == Richtung::mTW ? woerter : Plus(festeWoerter, {"", ""}));
     }
 }

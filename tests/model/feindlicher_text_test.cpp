@@ -213,8 +213,8 @@ protected:
             unveraendert("a click on a block");
         }
         zeit.miss("Prüfe", [&] { f.klicke(w().bPruefe); });
-        EXPECT_EQ(w().statusPanel(0)->text(), QStringLiteral("falsch"));
-        EXPECT_EQ(w().statusPanel(2)->text(), QString());
+        EXPECT_EQ(w().statusPanel(TForm1::Panel::Verdict)->text(), QStringLiteral("falsch"));
+        EXPECT_EQ(w().statusPanel(TForm1::Panel::Value)->text(), QString());
         unveraendert("Prüfe");
 
         QString imDialog;
@@ -312,7 +312,7 @@ TEST_P(FeindlicherText, FastRichtigIstFalsch)
         const QString soll = modell::Modell::wieEingefuegt(zeile);
         ASSERT_TRUE(w().lWortform->exactText() == soll);
         f.klicke(w().bPruefe);
-        EXPECT_EQ(w().statusPanel(0)->text(), QStringLiteral("falsch"));
+        EXPECT_EQ(w().statusPanel(TForm1::Panel::Verdict)->text(), QStringLiteral("falsch"));
         EXPECT_TRUE(w().lWortform->exactText() == soll);
     }
     // And the line itself, as a check that the task is the one meant.
@@ -321,7 +321,7 @@ TEST_P(FeindlicherText, FastRichtigIstFalsch)
     daten->setText(richtig);
     Fenster::fuegeEin(w().lWortform, -1, daten);
     f.klicke(w().bPruefe);
-    EXPECT_EQ(w().statusPanel(0)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(w().statusPanel(TForm1::Panel::Verdict)->text(), QStringLiteral("OK"));
 }
 
 // Typed rather than pasted: an input method commits emoji and bidi text,
@@ -342,7 +342,7 @@ TEST_P(FeindlicherText, GetipptUeberEingabemethode)
     QTest::keyClick(feld, Qt::Key_G, Qt::ControlModifier); // a bell, if anything
     EXPECT_TRUE(feld->exactText() == zeichen);
     f.klicke(w().bPruefe);
-    EXPECT_EQ(w().statusPanel(0)->text(), QStringLiteral("falsch"));
+    EXPECT_EQ(w().statusPanel(TForm1::Panel::Verdict)->text(), QStringLiteral("falsch"));
     EXPECT_TRUE(feld->exactText() == zeichen);
 }
 

@@ -8,6 +8,7 @@
 #include "tamsel_u1.h"
 #include "tamsel_u2.h"
 #include "textfield.h"
+#include "windowpair.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,16 +40,16 @@ inline long &eingabenGesendet()
 struct Fenster
 {
     SkriptZufall zufall;
-    std::unique_ptr<TForm1> form1 = std::make_unique<TForm1>(zufall);
-    TForm2 *form2 = new TForm2(form1.get());
+    WindowPair paar{zufall};
+    TForm1 *const form1 = &paar.Form1;
+    TForm2 *const form2 = &paar.Form2;
 
     Fenster()
     {
-        form1->setSolutionsDialog(form2);
         form1->move(40, 40);
         form1->show();
         form1->activateWindow();
-        aktiv = QTest::qWaitForWindowActive(form1.get());
+        aktiv = QTest::qWaitForWindowActive(form1);
     }
 
     bool aktiv = false;
@@ -84,13 +85,12 @@ struct Fenster
     bool wiederAktiv() const
     {
         QCoreApplication::processEvents();
-        if (QApplication::activeWindow() != form1.get()) {
+        if (QApplication::activeWindow() != form1) {
             form1->activateWindow();
         }
         // Not qWaitForWindowActive: that counts a window active while a
         // popup of its own is.
-        return QTest::qWaitFor([this] { return QApplication::activeWindow() == form1.get(); },
-                               2000);
+        return QTest::qWaitFor([this] { return QApplication::activeWindow() == form1; }, 2000);
     }
 
     // Opens "&Aufgabenart" with the mouse and chooses an item in it.
@@ -109,7 +109,7 @@ struct Fenster
     bool wtPerTastatur() const
     {
         eingabenGesendet() += 2;
-        QTest::keyClick(form1.get(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(form1, Qt::Key_A, Qt::AltModifier);
         if (!QTest::qWaitFor([this] { return form1->Aufgabenart1->isVisible(); }, 2000)) {
             return false;
         }
@@ -361,9 +361,9 @@ inline QStringList abweichungen(const modell::Modell &m, const Fenster &f)
     v.feld("\"Hilfe\" shown", m.hilfe, !w.bHilfe->isHidden());
     v.feld("Image1 shown", m.bild1, !w.Image1->isHidden());
     v.feld("Image2 shown", m.bild2, !w.Image2->isHidden());
-    v.feld("panel 0", m.panel0, w.statusPanel(0)->text());
-    v.feld("panel 1", QString(), w.statusPanel(1)->text());
-    v.feld("panel 2", m.panel2, w.statusPanel(2)->text());
+    v.feld("panel 0", m.panel0, w.statusPanel(TForm1::Panel::Verdict)->text());
+    v.feld("panel 1", QString(), w.statusPanel(TForm1::Panel::Spare)->text());
+    v.feld("panel 2", m.panel2, w.statusPanel(TForm1::Panel::Value)->text());
     v.feld("lWortform", m.antwort, w.lWortform->exactText());
     v.feld("lTerm", m.term, w.lTerm->text());
     v.feld("lTerm enabled", m.termAktiv, w.lTerm->isEnabled());

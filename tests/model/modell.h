@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "convert.h"
 #include "orakel.h"
 
 #include <QString>
@@ -23,10 +24,7 @@ namespace modell {
 inline const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 inline const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
 
-inline QString qt(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using ::qt;
 
 // The numbers one command draws, in the order a scripted source hands them
 // out, and the calls as SkriptZufall logs them ("S 8 10000 ...").

@@ -59,7 +59,8 @@ void spieleAufgabe(Fenster &f, modell::Modell &m, std::uint32_t saat)
     m.pruefen();
     m.fokus = modell::Fokus::Anderes;
     pruefeSchritt("Prüfe", m, f);
-    erwarte(w.statusPanel(0)->text() == QStringLiteral("OK"), "the clicked answer is right");
+    erwarte(w.statusPanel(TForm1::Panel::Verdict)->text() == QStringLiteral("OK"),
+            "the clicked answer is right");
 
     f.zufall.SkriptAnhaengen(m.wiederholen(saat + 1).werte);
     f.menue(w.Wiederhole1);
@@ -119,7 +120,7 @@ int main(int argc, char *argv[])
         // it owns.
         Fenster f;
         erwarte(f.aktiv, "the main window becomes active");
-        QTimer::singleShot(0, f.form1.get(), [&f] { spiele(f); });
+        QTimer::singleShot(0, f.form1, [&f] { spiele(f); });
         // Ends when "&Ende" has closed the main window; a safety net ends it
         // should the exercise hang.
         QTimer::singleShot(60000, &app, [] {

@@ -121,13 +121,13 @@ private:
     {
         const orakel::Urteil soll = orakel::ErwartetesUrteil(richtung, a, zeile.toStdString());
         if (w.lWortform->exactText() != zeile ||
-            w.statusPanel(0)->text() != modell::qt(soll.text) ||
-            w.statusPanel(2)->text() != modell::qt(soll.werttext)) {
-            fehler(
-                qPrintable(QStringLiteral("verdict \"%1\" \"%2\" on \"%3\", expected \"%4\" \"%5\"")
-                               .arg(w.statusPanel(0)->text(), w.statusPanel(2)->text(),
-                                    w.lWortform->exactText(), modell::qt(soll.text),
-                                    modell::qt(soll.werttext))));
+            w.statusPanel(TForm1::Panel::Verdict)->text() != modell::qt(soll.text) ||
+            w.statusPanel(TForm1::Panel::Value)->text() != modell::qt(soll.werttext)) {
+            fehler(qPrintable(
+                QStringLiteral("verdict \"%1\" \"%2\" on \"%3\", expected \"%4\" \"%5\"")
+                    .arg(w.statusPanel(TForm1::Panel::Verdict)->text(),
+                         w.statusPanel(TForm1::Panel::Value)->text(), w.lWortform->exactText(),
+                         modell::qt(soll.text), modell::qt(soll.werttext))));
         }
     }
 

@@ -179,7 +179,7 @@ private slots:
         f->klicke(4);
         QCOMPARE(f->antwort(), QStringLiteral("7 + x = 7 "));
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
-        QCOMPARE(f->panel(2), QStringLiteral("Wert: 0"));
+        QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 0"));
     }
 };
 

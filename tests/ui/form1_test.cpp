@@ -247,7 +247,7 @@ private slots:
         w->cbDiv->setChecked(true);
         f->tippe(frage0 + ' ');
         pruefe();
-        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+        QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
 
         // Kind 1 is drawn first and thrown away, then kind 6 is taken.
         neu(verkette({aufgabeSkript(1, 1, 2), aufgabeSkript(6, 3, 4), ungemischt(21)}));
@@ -281,8 +281,8 @@ private slots:
         // The same task judged again earns the same value.
         f->klickeTexte(bloeckeFrage0);
         pruefe();
-        QCOMPARE(f->panel(0), QStringLiteral("OK"));
-        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
+        QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
     }
 
     void nachPruefeKeinZweitesUrteil()
@@ -430,7 +430,7 @@ private slots:
         fuegeEin(w->lWortform, daten);
         QCOMPARE(f->antwort(), daten->text());
         pruefe();
-        QCOMPARE(f->panel(0), QStringLiteral("OK"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
     }
 
     void getippterTextBleibt()
@@ -463,7 +463,7 @@ private slots:
         QCOMPARE(w->lWortform->document()->firstBlock().userData(), marke);
         QCOMPARE(f->antwort(), lang + "\n" + lang + "zu um ? ");
         pruefe();
-        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
     }
 
     void richtungWechselMittenInDerAufgabe()
@@ -480,7 +480,7 @@ private slots:
                                          {"mWT", "checked"}}));
         // The wording clicked from the old list is no equation.
         pruefe();
-        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
         QStringList zeilenImDialog;
         f->hilfe([&] { zeilenImDialog = f->form2->rAntworten->toPlainText().split('\n'); });
         QCOMPARE(zeilenImDialog, QStringList{gleichung});
@@ -491,8 +491,8 @@ private slots:
         QCOMPARE(f->eintraege(), (QStringList{"=", "x", "", "", ""}));
         f->tippe(gleichung + ' ');
         pruefe();
-        QCOMPARE(f->panel(0), QStringLiteral("OK"));
-        QCOMPARE(f->panel(2), QStringLiteral("Wert: 4444"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
+        QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
     }
 
     void wiederholeNachWechselOhneAufgabeInDieserRichtung()
@@ -533,9 +533,9 @@ private slots:
         QTest::keyClick(w, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w->lTerm->text(), gleichung);
         QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
         QTest::keyClick(w, Qt::Key_W, Qt::AltModifier);
-        QCOMPARE(f->panel(0), QString());
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QString());
         QVERIFY(!w->bPruefe->isHidden());
         QTest::keyClick(w, Qt::Key_E, Qt::AltModifier);
         QVERIFY(!w->isVisible());
@@ -571,8 +571,9 @@ private slots:
         w->Aufgabenart1->setActiveAction(w->mWT);
         w->Wiederhole1->showStatusText(w->MainMenu1);
         QCOMPARE(w->StatusBar->currentMessage(), QString());
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(w->statusPanel(i)->isVisible());
+        for (const auto panel :
+             {TForm1::Panel::Verdict, TForm1::Panel::Spare, TForm1::Panel::Value}) {
+            QVERIFY(w->statusPanel(panel)->isVisible());
         }
         w->Aufgabenart1->hide();
         QCOMPARE(zeilen(zustand(*f)), zeilen(vorher));

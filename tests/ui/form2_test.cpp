@@ -185,7 +185,7 @@ private slots:
         neu(gleichungGefragt, typ, zahl1, zahl2);
         fuegeTextEin(w->lWortform, eingabe);
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
-        QCOMPARE(f->panel(0), QStringLiteral("falsch"));
+        QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
         const Zustand vorher = zustand(*f);
 
         const Anblick anblick = hilfe();

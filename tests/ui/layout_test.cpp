@@ -125,16 +125,16 @@ private slots:
         QCOMPARE(w->centralWidget()->geometry(), QRect(0, menue, 665, 477));
         QCOMPARE(w->StatusBar->geometry(), QRect(0, menue + 477, 665, 19));
         QVERIFY(w->StatusBar->isSizeGripEnabled());
-        QCOMPARE(w->statusPanel(0)->width(), 50);
-        QCOMPARE(w->statusPanel(1)->width(), 50);
-        const int rest = w->statusPanel(2)->width();
+        QCOMPARE(w->statusPanel(TForm1::Panel::Verdict)->width(), 50);
+        QCOMPARE(w->statusPanel(TForm1::Panel::Spare)->width(), 50);
+        const int rest = w->statusPanel(TForm1::Panel::Value)->width();
         QVERIFY(rest > 400);
 
         // Only the status bar follows the bottom edge, its last panel widening.
         w->resize(900, 700);
         QCOMPARE(w->StatusBar->geometry(), QRect(0, 700 - 19, 900, 19));
-        QCOMPARE(w->statusPanel(0)->width(), 50);
-        QCOMPARE(w->statusPanel(2)->width(), rest + 900 - 665);
+        QCOMPARE(w->statusPanel(TForm1::Panel::Verdict)->width(), 50);
+        QCOMPARE(w->statusPanel(TForm1::Panel::Value)->width(), rest + 900 - 665);
     }
 
     void stapelung()

@@ -7,6 +7,7 @@
 #include "tamsel_u1.h"
 #include "tamsel_u2.h"
 #include "textfield.h"
+#include "windowpair.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,12 +98,12 @@ inline void fuegeTextEin(TextField *feld, const QString &text)
 struct Fenster
 {
     SkriptZufall zufall;
-    TForm1 form1{zufall};
-    TForm2 *form2 = new TForm2(&form1);
+    WindowPair paar{zufall};
+    TForm1 &form1 = paar.Form1;
+    TForm2 *form2 = &paar.Form2;
 
     Fenster()
     {
-        form1.setSolutionsDialog(form2);
         form1.move(100, 100);
         form1.show();
         form1.activateWindow();
@@ -162,7 +163,7 @@ struct Fenster
         QTest::keyClicks(form1.lWortform, text);
     }
 
-    QString panel(int index) const { return form1.statusPanel(index)->text(); }
+    QString panel(TForm1::Panel panel) const { return form1.statusPanel(panel)->text(); }
 
     // Runs `waehrenddessen` while the dialog is open, then closes it, so a
     // modal showing never hangs a test.
@@ -204,9 +205,9 @@ inline Zustand zustand(const Fenster &f)
         {"Hilfe", sichtbar(w.bHilfe)},
         {"Image1", sichtbar(w.Image1)},
         {"Image2", sichtbar(w.Image2)},
-        {"Panel0", f.panel(0)},
-        {"Panel1", f.panel(1)},
-        {"Panel2", f.panel(2)},
+        {"Panel0", f.panel(TForm1::Panel::Verdict)},
+        {"Panel1", f.panel(TForm1::Panel::Spare)},
+        {"Panel2", f.panel(TForm1::Panel::Value)},
         {"lWortform", f.antwort()},
         {"lTerm", w.lTerm->text() + (w.lTerm->isEnabled() ? " (enabled)" : " (disabled)")},
         {"Memo", sichtbar(w.Memo) + ": " + w.Memo->exactText()},
