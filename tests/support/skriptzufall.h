@@ -22,7 +22,6 @@ public:
         : skript(werte), generator(seed)
     {}
 
-    void Skript(std::initializer_list<int> werte) { skript.insert(skript.end(), werte); }
     void SkriptAnhaengen(const std::vector<int> &werte)
     {
         skript.insert(skript.end(), werte.begin(), werte.end());

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fonts.h"
 #include "fragen.h"
 #include "window_fixture.h"
 
