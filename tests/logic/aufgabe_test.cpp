@@ -24,23 +24,27 @@ Aufgabe Gezogen(std::int32_t a, std::int32_t b, std::int32_t aufgabentyp)
 
 } // namespace
 
+// With no operation enabled nothing is drawn and the task stays as it was,
+// be it the zeroed record of the start or a task drawn before.
 TEST(NeueAufgabe, OhneRechenartBleibtAllesUnberuehrt)
 {
-    SkriptZufall zufall;
-    Aufgabe aufgabe{12, 34, 5, "*", true};
-    const Aufgabe vorher = aufgabe;
-    EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
-    EXPECT_EQ(aufgabe, vorher);
-    EXPECT_EQ(zufall.Protokoll(), "");
-}
-
-TEST(NeueAufgabe, OhneRechenartBleibtDerAnfangszustand)
-{
-    SkriptZufall zufall;
-    Aufgabe aufgabe;
-    EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
-    EXPECT_EQ(aufgabe, Aufgabe{});
-    EXPECT_EQ(zufall.Protokoll(), "");
+    struct Fall
+    {
+        const char *name;
+        Aufgabe aufgabe;
+    };
+    const Fall faelle[] = {
+        {"the zeroed start", Aufgabe{}},
+        {"an earlier task", Aufgabe{12, 34, 5, "*", true}},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        SkriptZufall zufall;
+        Aufgabe aufgabe = f.aufgabe;
+        EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
+        EXPECT_EQ(aufgabe, f.aufgabe);
+        EXPECT_EQ(zufall.Protokoll(), "");
+    }
 }
 
 // One row per drawing path: the scripted values, the calls they must meet in

@@ -8,16 +8,17 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // A second, independent statement of what the answer check accepts: the
-// wordings position by position, the two shapes of the equation and the
-// value of x, written out again here instead of taken from the exercise
-// logic. Tests that judge a verdict (the fuzzer, the model of the window)
-// ask this oracle, so a wrong cell in the logic's tables cannot hide behind
-// the same wrong cell in the test.
+// wordings position by position and the two shapes of the equation, written
+// out again here instead of taken from the exercise logic, and the value of
+// x as the number that makes that equation true. Tests that judge a verdict (the fuzzer, the model
+// of the window) ask this oracle, so a wrong cell in the logic's tables cannot hide behind the same
+// wrong cell in the test.
 namespace orakel {
 
 // Word blocks 1 to 19 and equation blocks 1 and 2; the rest of each palette
@@ -214,30 +215,65 @@ inline bool IstZiehbar(const Aufgabe &aufgabe)
     }
 }
 
-// The value of x of a task the generator can make, in a wider type so the
-// oracle itself cannot overflow.
-inline std::int64_t Wert(const Aufgabe &aufgabe)
+// Where the equation's left side, with x put in its place, stands against
+// its right side: below (-1), equal (0) or above (1). Read from the record's
+// own tokens and computed exactly in a wider type: a quotient counts as a
+// fraction, so 7 : x = 2 is not met by x = 3, and a divisor 0 makes the left
+// side endless. nullopt for a sign that is none of the four.
+inline std::optional<int> LinksGegenRechts(const Aufgabe &aufgabe, std::int64_t x)
 {
     const std::int64_t a = aufgabe.Zahl1;
     const std::int64_t b = aufgabe.Zahl2;
-    switch (aufgabe.Aufgabentyp) {
-    case 0:
-    case 1:
-        return b - a;
-    case 2:
-        return a + b;
-    case 3:
-        return a - b;
-    case 4:
-    case 5:
-        return a != 0 ? b / a : 0;
-    case 6:
-        return a * b;
-    case 7:
-        return b != 0 ? a / b : 0;
-    default:
-        return 0;
+    const bool xZuerst = XZuerst(aufgabe.Aufgabentyp);
+    const std::int64_t links = xZuerst ? x : a;
+    const std::int64_t rechts = xZuerst ? a : x;
+    std::int64_t differenz = 0;
+    if (aufgabe.Rechenzeichen == "+") {
+        differenz = links + rechts - b;
+    } else if (aufgabe.Rechenzeichen == "-") {
+        differenz = links - rechts - b;
+    } else if (aufgabe.Rechenzeichen == "*") {
+        differenz = links * rechts - b;
+    } else if (aufgabe.Rechenzeichen == ":") {
+        // links / rechts against b, both sides times the divisor.
+        differenz = rechts == 0 ? links : links - b * rechts;
+    } else {
+        return std::nullopt;
     }
+    return differenz > 0 ? 1 : differenz < 0 ? -1 : 0;
+}
+
+// The value of x: the one number that, put back into the equation, makes
+// it true, found by trying numbers in the equation rather than by a formula
+// of each kind, so it cannot repeat a wrong formula of the logic. The left
+// side moves one way only as x grows, so a bisection of 0 to 99980001 (every
+// value lies in there) finds it. nullopt if no number there solves it.
+inline std::optional<std::int64_t> Wert(const Aufgabe &aufgabe)
+{
+    if (!GueltigerTyp(aufgabe.Aufgabentyp)) {
+        return std::nullopt;
+    }
+    std::int64_t unten = 0;
+    std::int64_t oben = 9999LL * 9999;
+    const std::optional<int> amAnfang = LinksGegenRechts(aufgabe, unten);
+    if (!amAnfang) {
+        return std::nullopt;
+    }
+    if (*amAnfang == 0) {
+        return unten;
+    }
+    // The smallest x at which the left side has reached or passed the right.
+    const auto erreicht = [&](std::int64_t x) {
+        return *LinksGegenRechts(aufgabe, x) != *amAnfang;
+    };
+    if (!erreicht(oben)) {
+        return std::nullopt;
+    }
+    while (oben - unten > 1) {
+        const std::int64_t mitte = unten + (oben - unten) / 2;
+        (erreicht(mitte) ? oben : unten) = mitte;
+    }
+    return *LinksGegenRechts(aufgabe, oben) == 0 ? std::optional(oben) : std::nullopt;
 }
 
 struct Urteil
@@ -257,7 +293,8 @@ inline Urteil ErwartetesUrteil(Richtung richtung, const Aufgabe &aufgabe,
     if (!richtig) {
         return {false, "falsch", {}};
     }
-    return {true, "OK", "Wert: " + Zahltext(Wert(aufgabe))};
+    const std::optional<std::int64_t> wert = Wert(aufgabe);
+    return {true, "OK", "Wert: " + (wert ? Zahltext(*wert) : std::string())};
 }
 
 } // namespace orakel
