@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aufgabe.h"
-#include "skriptzufall.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -39,11 +39,11 @@ TEST(NeueAufgabe, OhneRechenartBleibtAllesUnberuehrt)
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
-        SkriptZufall zufall;
+        ScriptedRandom zufall;
         Aufgabe aufgabe = f.aufgabe;
         EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
         EXPECT_EQ(aufgabe, f.aufgabe);
-        EXPECT_EQ(zufall.Protokoll(), "");
+        EXPECT_EQ(zufall.calls(), "");
     }
 }
 
@@ -70,14 +70,14 @@ class NeueAufgabeZiehung : public testing::TestWithParam<Ziehung>
 TEST_P(NeueAufgabeZiehung, RuftDenZufallInDieserFolge)
 {
     const Ziehung &z = GetParam();
-    SkriptZufall zufall;
-    zufall.SkriptAnhaengen(z.skript);
+    ScriptedRandom zufall;
+    zufall.append(z.skript);
     Aufgabe aufgabe;
     ASSERT_TRUE(NeueAufgabe(z.erlaubt, aufgabe, zufall));
-    EXPECT_EQ(zufall.Protokoll(), z.protokoll);
+    EXPECT_EQ(zufall.calls(), z.protokoll);
     EXPECT_EQ(aufgabe, z.ergebnis);
-    EXPECT_EQ(zufall.Restskript(), 0U) << "the draw stopped before the script ended";
-    EXPECT_TRUE(zufall.ungueltig.empty()) << zufall.ungueltig.front();
+    EXPECT_EQ(zufall.remaining(), 0U) << "the draw stopped before the script ended";
+    EXPECT_TRUE(zufall.invalid.empty()) << zufall.invalid.front();
 }
 
 // clang-format off
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Pfade, NeueAufgabeZiehung, testing::Values(
 
 TEST(NeueAufgabe, ErsetztDieVorigeAufgabeGanz)
 {
-    SkriptZufall zufall{6, 7, 125};
+    ScriptedRandom zufall{6, 7, 125};
     Aufgabe aufgabe{12, 34, 5, "*", true};
     ASSERT_TRUE(NeueAufgabe({false, false, false, true}, aufgabe, zufall));
     EXPECT_EQ(aufgabe, Gezogen(8, 125, 6));

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "convert.h"
-#include "orakel.h"
+#include "oracle.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +19,7 @@
 // from the same seeded numbers it hands to the window's scripted random
 // source, so it predicts the task, the list and the question instead of
 // reading them from the window; verdicts and wordings come from the oracle.
-namespace modell {
+namespace model {
 
 inline const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 inline const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
@@ -154,15 +154,15 @@ inline QStringList bausteineFuer(const QString &zeile, const QStringList &liste,
     return bausteine;
 }
 
-struct Modell
+struct WindowModel
 {
-    Modell()
+    WindowModel()
     {
-        for (std::size_t i = 0; i < orakel::festeWortbausteine.size(); ++i) {
-            wortbausteine[i] = std::string(orakel::festeWortbausteine[i]);
+        for (std::size_t i = 0; i < oracle::fixedWordBlocks.size(); ++i) {
+            wortbausteine[i] = std::string(oracle::fixedWordBlocks[i]);
         }
-        for (std::size_t i = 0; i < orakel::festeGleichungsbausteine.size(); ++i) {
-            gleichungsbausteine[i] = std::string(orakel::festeGleichungsbausteine[i]);
+        for (std::size_t i = 0; i < oracle::fixedEquationBlocks.size(); ++i) {
+            gleichungsbausteine[i] = std::string(oracle::fixedEquationBlocks[i]);
         }
     }
 
@@ -210,9 +210,9 @@ struct Modell
     }
 
     // What the check must say about the answer line now.
-    orakel::Urteil urteil() const
+    oracle::Verdict urteil() const
     {
-        return orakel::ErwartetesUrteil(richtung(), aufgabe, antwort.toUtf8().toStdString());
+        return oracle::expectedVerdict(richtung(), aufgabe, antwort.toUtf8().toStdString());
     }
 
     // The lines the solutions dialog must list now.
@@ -221,11 +221,11 @@ struct Modell
         QStringList zeilen;
         if (tw) {
             for (const std::string &wortform :
-                 orakel::Wortformen(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2)) {
+                 oracle::wordings(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2)) {
                 zeilen.append(qt(wortform));
             }
         } else {
-            zeilen.append(qt(orakel::Gleichung(aufgabe)));
+            zeilen.append(qt(oracle::equation(aufgabe)));
         }
         return zeilen;
     }
@@ -241,18 +241,18 @@ struct Modell
         ziehe(wuerfel);
         panel2.clear();
         if (tw) {
-            term = qt(orakel::Gleichung(aufgabe));
-            wortbausteine[19] = orakel::Zahltext(aufgabe.Zahl1);
-            wortbausteine[20] = orakel::Zahltext(aufgabe.Zahl2);
+            term = qt(oracle::equation(aufgabe));
+            wortbausteine[19] = oracle::numberText(aufgabe.Zahl1);
+            wortbausteine[20] = oracle::numberText(aufgabe.Zahl2);
         } else {
-            gleichungsbausteine[2] = orakel::Zahltext(aufgabe.Zahl1);
+            gleichungsbausteine[2] = oracle::numberText(aufgabe.Zahl1);
             gleichungsbausteine[3] = aufgabe.Rechenzeichen;
-            gleichungsbausteine[4] = orakel::Zahltext(aufgabe.Zahl2);
+            gleichungsbausteine[4] = oracle::numberText(aufgabe.Zahl2);
         }
         fuelle(wuerfel);
         if (!tw) {
             const std::vector<std::string> wortformen =
-                orakel::Wortformen(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2);
+                oracle::wordings(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2);
             memo = qt(wortformen[static_cast<std::size_t>(
                 wuerfel.zahl(static_cast<int>(wortformen.size())))]);
         }
@@ -280,11 +280,11 @@ struct Modell
 
     void pruefen()
     {
-        const orakel::Urteil u = urteil();
+        const oracle::Verdict u = urteil();
         panel0 = qt(u.text);
-        if (u.richtig) {
+        if (u.right) {
             bild1 = true;
-            panel2 = qt(u.werttext);
+            panel2 = qt(u.valueText);
         } else {
             bild2 = true;
             hilfe = true;
@@ -433,7 +433,7 @@ private:
                 aufgabe.Zahl1 = typ >= 4 && typ <= 6 ? wuerfel.zahl(9999) + 1 : wuerfel.zahl(10000);
                 aufgabe.Zahl2 = typ == 7 ? wuerfel.zahl(9999) + 1 : wuerfel.zahl(10000);
             } while (!bedingungErfuellt(typ, aufgabe.Zahl1, aufgabe.Zahl2));
-            aufgabe.Rechenzeichen = std::string(orakel::ZeichenDesTyps(typ));
+            aufgabe.Rechenzeichen = std::string(oracle::signOfKind(typ));
             if (aufgabe.TypErlaubt) {
                 break;
             }
@@ -462,4 +462,4 @@ private:
     void haengeAn(int zeile) { antwort += liste.at(zeile) + QLatin1Char(' '); }
 };
 
-} // namespace modell
+} // namespace model
