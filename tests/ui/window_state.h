@@ -11,15 +11,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QListWidget>
-#include <QMimeData>
-#include <QTest>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMap>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
