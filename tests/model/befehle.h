@@ -74,7 +74,7 @@ using Basis = rc::state::Command<model::WindowModel, WindowFixture>;
 struct Befehl : Basis
 {
     // The command's effect on the model, and the draws the window must make.
-    virtual model::Ziehungen aendere(model::WindowModel &m) const = 0;
+    virtual model::Draws aendere(model::WindowModel &m) const = 0;
     // Plays the command on the window; returns what went wrong on the way.
     virtual QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const = 0;
 
@@ -83,15 +83,15 @@ struct Befehl : Basis
     void run(const model::WindowModel &vorher, WindowFixture &f) const override
     {
         model::WindowModel soll = vorher;
-        const model::Ziehungen ziehungen = aendere(soll);
+        const model::Draws ziehungen = aendere(soll);
         f.random.clearCalls();
-        f.random.append(ziehungen.werte);
+        f.random.append(ziehungen.values);
         QStringList fehler = spiele(f, vorher);
         ++statistik().befehle;
         fehler.append(differences(soll, f));
         const std::string protokoll = f.random.calls();
-        if (protokoll != ziehungen.protokoll) {
-            fehler.append(unterschied(ziehungen.protokoll, protokoll));
+        if (protokoll != ziehungen.calls) {
+            fehler.append(unterschied(ziehungen.calls, protokoll));
         }
         for (const std::string &ungueltig : f.random.invalid) {
             fehler.append(QStringLiteral("random source: scripted value out of range: %1")
@@ -188,20 +188,20 @@ struct Neu : Befehl
         }
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (kaesten) {
             for (std::size_t i = 0; i < 4; ++i) {
-                if (m.rechenarten[i] != (*kaesten)[i]) {
-                    m.rechenarten[i] = (*kaesten)[i];
-                    m.fokus = model::Fokus::Anderes;
+                if (m.operations[i] != (*kaesten)[i]) {
+                    m.operations[i] = (*kaesten)[i];
+                    m.focus = model::Focus::Other;
                 }
             }
         }
         if (!perMenue) {
-            m.fokus = model::Fokus::Anderes;
+            m.focus = model::Focus::Other;
         }
-        return m.neu(seed);
+        return m.newTask(seed);
     }
 
     QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
@@ -209,12 +209,12 @@ struct Neu : Befehl
         if (kaesten) {
             const std::array<QCheckBox *, 4> boxen = f.operationBoxes();
             for (std::size_t i = 0; i < 4; ++i) {
-                if (vorher.rechenarten[i] != (*kaesten)[i]) {
+                if (vorher.operations[i] != (*kaesten)[i]) {
                     f.click(boxen[i]);
                 }
             }
         }
-        const bool ohne = kaesten ? *kaesten == std::array<bool, 4>{} : vorher.keineRechenart();
+        const bool ohne = kaesten ? *kaesten == std::array<bool, 4>{} : vorher.noOperation();
         ++(ohne ? statistik().neuOhneRechenart : statistik().aufgaben);
         if (perMenue) {
             f.chooseMenuItem(f.Form1.Neu1);
@@ -243,11 +243,11 @@ struct Kasten : Befehl
 
     explicit Kasten(const model::WindowModel &) : index(*rc::gen::inRange(0, 4)) {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        auto &an = m.rechenarten[static_cast<std::size_t>(index)];
+        auto &an = m.operations[static_cast<std::size_t>(index)];
         an = !an;
-        m.fokus = model::Fokus::Anderes;
+        m.focus = model::Focus::Other;
         return {};
     }
 
@@ -265,17 +265,17 @@ struct Klick : Befehl
     int zeile;
 
     explicit Klick(const model::WindowModel &m)
-        : zeile(m.liste.isEmpty() ? 0 : *rc::gen::inRange(0, static_cast<int>(m.liste.size())))
+        : zeile(m.list.isEmpty() ? 0 : *rc::gen::inRange(0, static_cast<int>(m.list.size())))
     {}
 
     void checkPreconditions(const model::WindowModel &m) const override
     {
-        RC_PRE(zeile < m.liste.size());
+        RC_PRE(zeile < m.list.size());
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.klicke(zeile);
+        m.clickRow(zeile);
         return {};
     }
 
@@ -290,15 +290,15 @@ struct Klick : Befehl
 
 struct Pfeil : Befehl
 {
-    model::Taste taste;
+    model::Key taste;
 
     explicit Pfeil(const model::WindowModel &)
-        : taste(static_cast<model::Taste>(*rc::gen::element(0, 1, 1, 1, 2, 3)))
+        : taste(static_cast<model::Key>(*rc::gen::element(0, 1, 1, 1, 2, 3)))
     {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.taste(taste);
+        m.pressKey(taste);
         return {};
     }
 
@@ -317,7 +317,7 @@ struct Pfeil : Befehl
 
     void show(std::ostream &os) const override
     {
-        os << "key " << model::name(taste) << " in the list";
+        os << "key " << model::keyName(taste) << " in the list";
     }
 };
 
@@ -328,9 +328,9 @@ struct Tippen : Befehl
     int pos;
     QString text;
 
-    explicit Tippen(const model::WindowModel &m) : pos(position(m.antwort.size()))
+    explicit Tippen(const model::WindowModel &m) : pos(position(m.answer.size()))
     {
-        if (m.gezogen && *rc::gen::inRange(0, 2) == 0) {
+        if (m.drawn && *rc::gen::inRange(0, 2) == 0) {
             const Richtung richtung = *rc::gen::arbitrary<bool>() ? Richtung::mTW : Richtung::mWT;
             const std::vector<std::string> zeilen = oracle::acceptedLines(richtung, m.aufgabe);
             text = model::qt(zeilen[static_cast<std::size_t>(
@@ -340,16 +340,16 @@ struct Tippen : Befehl
         }
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        model::WindowModel::fuegeEin(m.antwort, aufgeloest(pos, m.antwort), text);
-        m.fokus = model::Fokus::Antwort;
+        model::WindowModel::insert(m.answer, aufgeloest(pos, m.answer), text);
+        m.focus = model::Focus::Answer;
         return {};
     }
 
     QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
-        WindowFixture::typeKeys(f.Form1.lWortform, aufgeloest(pos, vorher.antwort), text);
+        WindowFixture::typeKeys(f.Form1.lWortform, aufgeloest(pos, vorher.answer), text);
         return {};
     }
 
@@ -366,19 +366,19 @@ struct Loeschen : Befehl
     int anzahl;
 
     explicit Loeschen(const model::WindowModel &m)
-        : pos(position(m.antwort.size())), anzahl(*rc::gen::inRange(1, 12))
+        : pos(position(m.answer.size())), anzahl(*rc::gen::inRange(1, 12))
     {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        model::WindowModel::loesche(m.antwort, aufgeloest(pos, m.antwort), anzahl);
-        m.fokus = model::Fokus::Antwort;
+        model::WindowModel::backspace(m.answer, aufgeloest(pos, m.answer), anzahl);
+        m.focus = model::Focus::Answer;
         return {};
     }
 
     QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
-        WindowFixture::backspace(f.Form1.lWortform, aufgeloest(pos, vorher.antwort), anzahl);
+        WindowFixture::backspace(f.Form1.lWortform, aufgeloest(pos, vorher.answer), anzahl);
         return {};
     }
 
@@ -393,10 +393,10 @@ struct Leeren : Befehl
 {
     explicit Leeren(const model::WindowModel &) {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.antwort.clear();
-        m.fokus = model::Fokus::Antwort;
+        m.answer.clear();
+        m.focus = model::Focus::Answer;
         return {};
     }
 
@@ -440,16 +440,16 @@ struct Einfuegen : Befehl
     QString text;
 
     explicit Einfuegen(const model::WindowModel &m)
-        : pos(position(m.antwort.size())),
-          text(m.gezogen && *rc::gen::inRange(0, 3) == 0 ? beinaheRichtig(m)
-                                                         : zufallstext(einfuegealphabet(), 8))
+        : pos(position(m.answer.size())),
+          text(m.drawn && *rc::gen::inRange(0, 3) == 0 ? beinaheRichtig(m)
+                                                       : zufallstext(einfuegealphabet(), 8))
     {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        model::WindowModel::fuegeEin(m.antwort, aufgeloest(pos, m.antwort),
-                                     model::WindowModel::wieEingefuegt(text));
-        m.fokus = model::Fokus::Antwort;
+        model::WindowModel::insert(m.answer, aufgeloest(pos, m.answer),
+                                   model::WindowModel::asPasted(text));
+        m.focus = model::Focus::Answer;
         return {};
     }
 
@@ -457,7 +457,7 @@ struct Einfuegen : Befehl
     {
         auto *daten = new QMimeData;
         daten->setText(text);
-        WindowFixture::paste(f.Form1.lWortform, aufgeloest(pos, vorher.antwort), daten);
+        WindowFixture::paste(f.Form1.lWortform, aufgeloest(pos, vorher.answer), daten);
         return {};
     }
 
@@ -478,7 +478,7 @@ struct Zusammenklicken : Befehl
     explicit Zusammenklicken(const model::WindowModel &m)
         : leerenZuerst(*rc::gen::inRange(0, 6) != 0)
     {
-        if (!m.gezogen) {
+        if (!m.drawn) {
             return;
         }
         const bool andere = *rc::gen::inRange(0, 5) == 0;
@@ -486,24 +486,24 @@ struct Zusammenklicken : Befehl
         const std::vector<std::string> zeilen = oracle::acceptedLines(richtung, m.aufgabe);
         const std::string &zeile =
             zeilen[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(zeilen.size())))];
-        bausteine = model::bausteineFuer(model::qt(zeile), m.liste, *rc::gen::arbitrary<bool>());
+        bausteine = model::blocksFor(model::qt(zeile), m.list, *rc::gen::arbitrary<bool>());
     }
 
     void checkPreconditions(const model::WindowModel &m) const override
     {
         RC_PRE(!bausteine.isEmpty());
         for (const QString &baustein : bausteine) {
-            RC_PRE(m.liste.contains(baustein));
+            RC_PRE(m.list.contains(baustein));
         }
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (leerenZuerst) {
-            m.antwort.clear();
+            m.answer.clear();
         }
         for (const QString &baustein : bausteine) {
-            m.klicke(static_cast<int>(m.liste.indexOf(baustein)));
+            m.clickRow(static_cast<int>(m.list.indexOf(baustein)));
         }
         return {};
     }
@@ -514,7 +514,7 @@ struct Zusammenklicken : Befehl
             WindowFixture::clear(f.Form1.lWortform);
         }
         for (const QString &baustein : bausteine) {
-            f.clickRow(static_cast<int>(vorher.liste.indexOf(baustein)));
+            f.clickRow(static_cast<int>(vorher.list.indexOf(baustein)));
         }
         return {};
     }
@@ -539,12 +539,12 @@ struct Pruefen : Befehl
         RC_PRE(perMenue || m.pruefe);
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (m.pruefe) {
-            m.pruefen();
+            m.check();
             if (!perMenue) {
-                m.fokus = model::Fokus::Anderes;
+                m.focus = model::Focus::Other;
             }
         }
         return {};
@@ -553,7 +553,7 @@ struct Pruefen : Befehl
     QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         if (vorher.pruefe) {
-            ++(vorher.urteil().right ? statistik().richtig : statistik().falsch);
+            ++(vorher.verdict().right ? statistik().richtig : statistik().falsch);
         }
         if (perMenue) {
             f.chooseMenuItem(f.Form1.Prfe1);
@@ -583,15 +583,15 @@ struct Wiederholen : Befehl
         RC_PRE(perMenue || m.wiederhole);
     }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (!m.wiederhole) {
             return {};
         }
         if (!perMenue) {
-            m.fokus = model::Fokus::Anderes;
+            m.focus = model::Focus::Other;
         }
-        return m.wiederholen(seed);
+        return m.repeat(seed);
     }
 
     QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
@@ -626,9 +626,9 @@ struct Hilfe : Befehl
 
     void checkPreconditions(const model::WindowModel &m) const override { RC_PRE(m.hilfe); }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.fokus = model::Fokus::Anderes;
+        m.focus = model::Focus::Other;
         return {};
     }
 
@@ -642,8 +642,8 @@ struct Hilfe : Befehl
                 fehler.append(QStringLiteral("Hilfe: the dialog is not the active modal window"));
             }
             Comparison v;
-            v.field("rAntwort", vorher.antwort, exactText(dialog->rAntwort));
-            v.field("rAntworten", vorher.loesungen().join(QLatin1Char('\n')),
+            v.field("rAntwort", vorher.answer, exactText(dialog->rAntwort));
+            v.field("rAntworten", vorher.solutions().join(QLatin1Char('\n')),
                     exactText(dialog->rAntworten));
             fehler.append(v.lines);
             if (tippeImDialog) {
@@ -691,14 +691,14 @@ struct Richtungswahl : Befehl
         : tw(*rc::gen::arbitrary<bool>()), perTastatur(!tw && *rc::gen::arbitrary<bool>())
     {}
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (tw) {
-            m.waehleTW();
+            m.chooseTW();
         } else {
-            m.waehleWT();
+            m.chooseWT();
         }
-        m.fokusZurueck();
+        m.focusBack();
         return {};
     }
 
@@ -731,12 +731,12 @@ struct MemoTippen : Befehl
         : pos(position(m.memo.size())), text(zufallstext(tippalphabet(), 6))
     {}
 
-    void checkPreconditions(const model::WindowModel &m) const override { RC_PRE(m.memoSichtbar); }
+    void checkPreconditions(const model::WindowModel &m) const override { RC_PRE(m.memoShown); }
 
-    model::Ziehungen aendere(model::WindowModel &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        model::WindowModel::fuegeEin(m.memo, aufgeloest(pos, m.memo), text);
-        m.fokus = model::Fokus::Memo;
+        model::WindowModel::insert(m.memo, aufgeloest(pos, m.memo), text);
+        m.focus = model::Focus::Memo;
         return {};
     }
 

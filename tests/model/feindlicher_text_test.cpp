@@ -129,7 +129,7 @@ QString alsEingefuegt(const Eingabe &e)
     QString text = e.bytes.isNull() ? e.text : QString::fromUtf8(e.bytes);
     text.replace(QChar(0xFDD0), QChar::ParagraphSeparator);
     text.replace(QChar(0xFDD1), QChar::ParagraphSeparator);
-    return model::WindowModel::wieEingefuegt(text);
+    return model::WindowModel::asPasted(text);
 }
 
 QMimeData *mime(const Eingabe &e)
@@ -195,7 +195,7 @@ protected:
         ASSERT_TRUE(f.active);
         if (!GetParam().tw) {
             ASSERT_TRUE(f.chooseDirectionByMouse(f.Form1.mWT));
-            m.waehleWT();
+            m.chooseWT();
         }
         // All four operations, so that every kind can come up.
         for (QCheckBox *kasten : f.operationBoxes()) {
@@ -203,10 +203,10 @@ protected:
                 f.click(kasten);
             }
         }
-        m.rechenarten = {true, true, true, true};
-        f.random.append(m.neu(20260101).werte);
+        m.operations = {true, true, true, true};
+        f.random.append(m.newTask(20260101).values);
         f.click(f.Form1.bNeu);
-        ASSERT_EQ(f.Form1.lbAuswahl->count(), m.liste.size());
+        ASSERT_EQ(f.Form1.lbAuswahl->count(), m.list.size());
     }
 
     TForm1 &w() { return f.Form1; }
@@ -332,7 +332,7 @@ TEST_P(FeindlicherText, FastRichtigIstFalsch)
         auto *daten = new QMimeData;
         daten->setText(zeile);
         WindowFixture::paste(w().lWortform, -1, daten);
-        const QString soll = model::WindowModel::wieEingefuegt(zeile);
+        const QString soll = model::WindowModel::asPasted(zeile);
         ASSERT_TRUE(w().lWortform->exactText() == soll);
         f.click(w().bPruefe);
         EXPECT_EQ(w().statusPanel(TForm1::Panel::Verdict)->text(), QStringLiteral("falsch"));

@@ -54,35 +54,35 @@ void expectThat(bool gilt, const char *was)
 void playTask(WindowFixture &f, model::WindowModel &m, std::uint32_t saat)
 {
     TForm1 &w = f.Form1;
-    f.random.append(m.neu(saat).werte);
+    f.random.append(m.newTask(saat).values);
     f.click(w.bNeu);
-    m.fokus = model::Fokus::Anderes;
+    m.focus = model::Focus::Other;
     checkStep("Neu", m, f);
 
     const std::string zeile = oracle::acceptedLines(m.richtung(), m.aufgabe).back();
-    const QStringList bausteine = model::bausteineFuer(model::qt(zeile), m.liste, true);
+    const QStringList bausteine = model::blocksFor(model::qt(zeile), m.list, true);
     expectThat(!bausteine.isEmpty(), "the list holds the blocks of a right answer");
     for (const QString &baustein : bausteine) {
-        const int zeileImListe = static_cast<int>(m.liste.indexOf(baustein));
+        const int zeileImListe = static_cast<int>(m.list.indexOf(baustein));
         f.clickRow(zeileImListe);
-        m.klicke(zeileImListe);
+        m.clickRow(zeileImListe);
     }
     checkStep("clicking the right answer", m, f);
     f.click(w.bPruefe);
-    m.pruefen();
-    m.fokus = model::Fokus::Anderes;
+    m.check();
+    m.focus = model::Focus::Other;
     checkStep("Prüfe", m, f);
     expectThat(w.statusPanel(TForm1::Panel::Verdict)->text() == QStringLiteral("OK"),
                "the clicked answer is right");
 
-    f.random.append(m.wiederholen(saat + 1).werte);
+    f.random.append(m.repeat(saat + 1).values);
     f.chooseMenuItem(w.Wiederhole1);
     checkStep("Wiederhole", m, f);
     WindowFixture::typeKeys(w.lWortform, 0, QStringLiteral("falsch ist das "));
-    model::WindowModel::fuegeEin(m.antwort, 0, QStringLiteral("falsch ist das "));
-    m.fokus = model::Fokus::Antwort;
+    model::WindowModel::insert(m.answer, 0, QStringLiteral("falsch ist das "));
+    m.focus = model::Focus::Answer;
     f.chooseMenuItem(w.Prfe1);
-    m.pruefen();
+    m.check();
     checkStep("Prüfe by menu", m, f);
 
     for (const bool perSchliessfeld : {false, true}) {
@@ -96,8 +96,8 @@ void playTask(WindowFixture &f, model::WindowModel &m, std::uint32_t saat)
             }
         }),
                    "the dialog opens and closes");
-        m.fokus = model::Fokus::Anderes;
-        expectThat(imDialog == m.loesungen().join(QLatin1Char('\n')),
+        m.focus = model::Focus::Other;
+        expectThat(imDialog == m.solutions().join(QLatin1Char('\n')),
                    "the dialog lists the answers");
         checkStep("Hilfe", m, f);
     }
@@ -109,14 +109,14 @@ void playExercise(WindowFixture &f)
     TForm1 &w = f.Form1;
     for (std::size_t i = 1; i < 4; ++i) {
         WindowFixture::click(f.operationBoxes()[i]);
-        m.rechenarten[i] = true;
+        m.operations[i] = true;
     }
     playTask(f, m, 1);
     expectThat(f.chooseDirectionByMouse(w.mWT), "the sub-menu chooses mWT");
-    m.waehleWT();
+    m.chooseWT();
     playTask(f, m, 2);
     expectThat(f.chooseDirectionByMouse(w.mTW), "the sub-menu chooses mTW");
-    m.waehleTW();
+    m.chooseTW();
     checkStep("the switch back", m, f);
     f.chooseMenuItem(w.Ende1);
 }

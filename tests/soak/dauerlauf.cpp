@@ -121,7 +121,7 @@ private:
             }
             return texte;
         }();
-        const QStringList bausteine = model::bausteineFuer(zeile, liste, false);
+        const QStringList bausteine = model::blocksFor(zeile, liste, false);
         if (bausteine.isEmpty()) {
             fail("the list lacks a block of the right answer");
         }

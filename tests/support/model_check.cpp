@@ -21,19 +21,19 @@ int selectedRow(const TForm1 &w)
     return items.isEmpty() ? -1 : w.lbAuswahl->row(items.first());
 }
 
-model::Fokus focusIn(const TForm1 &w)
+model::Focus focusIn(const TForm1 &w)
 {
     const QWidget *focus = QApplication::focusWidget();
     if (focus == w.lbAuswahl) {
-        return model::Fokus::Liste;
+        return model::Focus::List;
     }
     if (focus == w.lWortform) {
-        return model::Fokus::Antwort;
+        return model::Focus::Answer;
     }
     if (focus == w.Memo) {
-        return model::Fokus::Memo;
+        return model::Focus::Memo;
     }
-    return model::Fokus::Anderes;
+    return model::Focus::Other;
 }
 
 QString orderText(const std::vector<int> &order)
@@ -56,29 +56,29 @@ QStringList differences(const model::WindowModel &m, const WindowFixture &f)
     c.field("\"Wiederhole\" shown", m.wiederhole, !w.bWiederhole->isHidden());
     c.field("\"&Wiederhole\" enabled", m.wiederhole, w.Wiederhole1->isEnabled());
     c.field("\"Hilfe\" shown", m.hilfe, !w.bHilfe->isHidden());
-    c.field("Image1 shown", m.bild1, !w.Image1->isHidden());
-    c.field("Image2 shown", m.bild2, !w.Image2->isHidden());
+    c.field("Image1 shown", m.image1, !w.Image1->isHidden());
+    c.field("Image2 shown", m.image2, !w.Image2->isHidden());
     c.field("panel 0", m.panel0, f.panel(TForm1::Panel::Verdict));
     c.field("panel 1", QString(), f.panel(TForm1::Panel::Spare));
     c.field("panel 2", m.panel2, f.panel(TForm1::Panel::Value));
-    c.field("lWortform", m.antwort, w.lWortform->exactText());
+    c.field("lWortform", m.answer, w.lWortform->exactText());
     c.field("lTerm", m.term, w.lTerm->text());
-    c.field("lTerm enabled", m.termAktiv, w.lTerm->isEnabled());
-    c.field("Memo shown", m.memoSichtbar, !w.Memo->isHidden());
+    c.field("lTerm enabled", m.termEnabled, w.lTerm->isEnabled());
+    c.field("Memo shown", m.memoShown, !w.Memo->isHidden());
     c.field("Memo", m.memo, w.Memo->exactText());
     c.field("GroupBox3", m.groupBox3, w.GroupBox3->title());
-    c.field("lbAuswahl", m.liste.join(QLatin1Char('|')), f.entries().join(QLatin1Char('|')));
-    c.field("lbAuswahl selected row", m.ausgewaehlt, selectedRow(w));
-    c.field("lbAuswahl current row", m.aktuell, w.lbAuswahl->currentRow());
+    c.field("lbAuswahl", m.list.join(QLatin1Char('|')), f.entries().join(QLatin1Char('|')));
+    c.field("lbAuswahl selected row", m.selected, selectedRow(w));
+    c.field("lbAuswahl current row", m.current, w.lbAuswahl->currentRow());
     c.field("mTW checked", m.tw, w.mTW->isChecked());
     c.field("mWT checked", !m.tw, w.mWT->isChecked());
     const std::array<QCheckBox *, 4> boxes = f.operationBoxes();
     static constexpr std::array<const char *, 4> boxNames{"cbAdd", "cbSub", "cbMult", "cbDiv"};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        c.field(boxNames[i], m.rechenarten[i], boxes[i]->isChecked());
+        c.field(boxNames[i], m.operations[i], boxes[i]->isChecked());
     }
     c.field("main window active", true, QApplication::activeWindow() == &w);
-    c.field("focus", static_cast<int>(m.fokus), static_cast<int>(focusIn(w)));
+    c.field("focus", static_cast<int>(m.focus), static_cast<int>(focusIn(w)));
 
     // The exercise state behind the window.
     const Uebung &u = w.uebung();

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "blocklist.h"
+#include "exact_text.h"
 #include "textfield.h"
 
 #include <QAction>
@@ -17,23 +18,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
-#include <algorithm>
-
-namespace {
-
-// Typed or pasted text lands at a position of a field, never between the
-// halves of a surrogate pair.
-int validPosition(const QString &text, int position)
-{
-    position = std::clamp(position, 0, static_cast<int>(text.size()));
-    if (position > 0 && position < text.size() && text.at(position).isLowSurrogate() &&
-        text.at(position - 1).isHighSurrogate()) {
-        --position;
-    }
-    return position;
-}
-
-} // namespace
 
 WindowFixture::WindowFixture()
 {
@@ -158,7 +142,7 @@ void WindowFixture::placeCursor(TextField *field, int position)
 {
     field->setFocus(Qt::MouseFocusReason);
     QTextCursor cursor(field->document());
-    cursor.setPosition(validPosition(field->exactText(), position));
+    cursor.setPosition(textPosition(field->exactText(), position));
     field->setTextCursor(cursor);
 }
 
