@@ -20,6 +20,7 @@
 // Lines that start with "ROW" are the summary rows for bench/run.sh.
 #include "aufgabe.h"
 #include "blocklist.h"
+#include "convert.h"
 #include "figures.h"
 #include "fragen.h"
 #include "tamsel_u1.h"
@@ -130,11 +131,6 @@ std::string withSeparators(int n)
         text += digits[i];
     }
     return text;
-}
-
-QString qt(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 class Bench

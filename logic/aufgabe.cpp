@@ -100,8 +100,7 @@ bool NeueAufgabe(const Rechenarten &erlaubt, Aufgabe &aufgabe, Zufallsquelle &zu
     aufgabe.TypErlaubt = false;
     do {
         aufgabe.Aufgabentyp = zufall.Zufallszahl(Aufgabentypen);
-        const auto rechenart = static_cast<std::size_t>(RechenartVon(aufgabe.Aufgabentyp));
-        if (erlaubt[rechenart]) {
+        if (erlaubt[RechenartVon(aufgabe.Aufgabentyp)]) {
             aufgabe.TypErlaubt = true;
         }
         // A discarded try still draws its numbers in full, so the sequence of

@@ -5,19 +5,12 @@
 #include "zufallsquelle.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-// The four operations, in the order of the check boxes.
-enum class Rechenart : std::int32_t
-{
-    Addition = 0,
-    Subtraktion = 1,
-    Multiplikation = 2,
-    Division = 3,
-};
-
-// Which operations the pupil has enabled, indexed by the value of Rechenart.
+// Which of the four operations the pupil has enabled, in the order of the
+// check boxes: addition, subtraction, multiplication, division.
 using Rechenarten = std::array<bool, 4>;
 
 inline constexpr std::int32_t Aufgabentypen = 8;
@@ -35,10 +28,11 @@ struct Aufgabe
     bool operator==(const Aufgabe &) const = default;
 };
 
-// The operation a task kind belongs to: kinds 2k and 2k + 1 share one.
-constexpr Rechenart RechenartVon(std::int32_t aufgabentyp)
+// The index in Rechenarten of the operation a task kind belongs to: kinds
+// 2k and 2k + 1 share one.
+constexpr std::size_t RechenartVon(std::int32_t aufgabentyp)
 {
-    return static_cast<Rechenart>(aufgabentyp / 2);
+    return static_cast<std::size_t>(aufgabentyp / 2);
 }
 
 // Whether a record's kind is one of the eight; only such a task has an

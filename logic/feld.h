@@ -11,8 +11,6 @@
 template <typename T, std::size_t N> class Feld
 {
 public:
-    static constexpr std::size_t Groesse = N;
-
     T &operator[](std::size_t index)
     {
         assert(index >= 1 && index <= N);

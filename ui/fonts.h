@@ -5,10 +5,6 @@
 #include <QFont>
 #include <QStringList>
 
-// The sans-serif faces the windows ask for, best first. Liberation Sans has
-// the widths of the classic Windows faces the layout was drawn for, so every
-// caption fits its control; the others are fallbacks of similar width.
-QStringList sansFamilies();
-
-// The window font at a character height in pixels (11, 24 or 32).
+// The window font at a character height in pixels (11, 24 or 32), in a
+// sans-serif face whose widths fit the layout.
 QFont sansFont(int pixelHeight);

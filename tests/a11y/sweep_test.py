@@ -27,6 +27,13 @@ def application():
     return None
 
 
+def application_text(name):
+    for obj in objects(application()):
+        if obj.name == name:
+            return text_of(obj)
+    return ''
+
+
 def objects(root):
     stack = [root]
     while stack:
@@ -72,20 +79,29 @@ def sweep(state):
     return showing
 
 
-def wait_showing(name, role=None):
-    import pyatspi
-
+def wait_for_state(name, role, state, what):
     def found():
         app = application()
         if app is None:
             return None
         for obj in objects(app):
             if obj.name == name and (role is None or obj.getRoleName() == role) \
-                    and obj.getState().contains(pyatspi.STATE_SHOWING):
+                    and obj.getState().contains(state):
                 return obj
         return None
 
-    return session.wait_for(found, f'{role or "object"} {name!r} to show')
+    return session.wait_for(found, f'{role or "object"} {name!r} to {what}')
+
+
+def wait_showing(name, role=None):
+    import pyatspi
+    return wait_for_state(name, role, pyatspi.STATE_SHOWING, 'show')
+
+
+def wait_focused(name, role=None):
+    """Keys go to the focus, so a test presses none before it is there."""
+    import pyatspi
+    return wait_for_state(name, role, pyatspi.STATE_FOCUSED, 'have the focus')
 
 
 def main():
@@ -95,38 +111,43 @@ def main():
         return session.SKIPPED
     import pyatspi
     with session.Session(sys.argv[1], screen_reader=False) as s:
-        wait_showing('Neu', 'push button')
+        wait_focused('Neu', 'push button')
         sweep('at start')
 
         s.key('Return')
+        wait_showing('Prüfe', 'push button')
         showing = sweep('after a new task')
-        equation = wait_showing('Prüfe', 'push button') and [
-            name for name, objs in showing.items()
-            if any(o.getRoleName() == 'label' for o in objs) and ' = ' in name]
+        equation = [name for name, objs in showing.items()
+                    if any(o.getRoleName() == 'label' for o in objs) and ' = ' in name]
         assert equation, 'the equation is not offered as a label'
 
-        s.key('Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab')  # to "Prüfe"
-        wait_showing('Prüfe', 'push button')
+        s.key('Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab')
+        wait_focused('Prüfe', 'push button')
         s.key('Return')
         wait_showing('Hilfe', 'push button')
         showing = sweep('after a wrong answer')
         assert 'Ergebnis: falsch' in showing, 'the verdict panel is not named'
         assert 'Grimmiger Kürbis' in showing, 'the grim picture is not named'
 
-        s.key('Tab', 'Return')  # "Hilfe"
+        wait_focused('Wiederhole', 'push button')
+        s.key('Tab')
+        wait_focused('Hilfe', 'push button')
+        s.key('Return')
         dialog = wait_showing('Mögliche Antwort(en):', 'dialog')
         assert dialog.getState().contains(pyatspi.STATE_MODAL), 'the dialog is not modal'
         sweep('in the solutions dialog')
+        wait_focused('Richtige Antworten', 'text')
         s.key('Escape')
-        session.wait_for(lambda: not dialog.getState().contains(pyatspi.STATE_SHOWING),
-                         'the dialog to close')
+        wait_focused('Hilfe', 'push button')
 
         # Words to equation: the question covers the last equation, which
         # must not be read out from under it.
         s.chord('alt', 'a')
+        wait_focused('Gleichung-->Wortform')
         s.key('w')
         wait_showing('Aufgabentext', 'text')
         s.chord('alt', 'n')
+        session.wait_for(lambda: '?' in application_text('Aufgabentext'), 'the question')
         showing = sweep('after a new task from words')
         stale = [name for name in equation if name in showing]
         assert not stale, f'the covered equation is still offered: {stale}'

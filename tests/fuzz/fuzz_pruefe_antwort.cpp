@@ -20,7 +20,7 @@
 //   12...  the line (0), edits of three bytes each: operation, position,
 //          byte (1, 3), or one block per byte, 'a' to 'u' the word blocks
 //          and 'v' to 'z' the equation blocks (2)
-#include "orakel.h"
+#include "oracle.h"
 #include "pruefung.h"
 
 #include <cstddef>
@@ -91,7 +91,7 @@ std::string Zeichen(std::uint8_t byte, std::int32_t typ)
     case ' ':
         return {};
     default:
-        return std::string(orakel::ZeichenDesTyps(typ));
+        return std::string(oracle::signOfKind(typ));
     }
 }
 
@@ -135,13 +135,13 @@ std::string Auswahl(const std::vector<std::string> &zeilen, std::uint8_t wahl)
 // after a switch: the 21 word blocks, then the 5 equation blocks.
 std::vector<std::string> Bausteine(const Aufgabe &aufgabe)
 {
-    std::vector<std::string> bausteine(orakel::festeWortbausteine.begin(),
-                                       orakel::festeWortbausteine.end());
-    const std::string a = orakel::Zahltext(aufgabe.Zahl1);
-    const std::string b = orakel::Zahltext(aufgabe.Zahl2);
+    std::vector<std::string> bausteine(oracle::fixedWordBlocks.begin(),
+                                       oracle::fixedWordBlocks.end());
+    const std::string a = oracle::numberText(aufgabe.Zahl1);
+    const std::string b = oracle::numberText(aufgabe.Zahl2);
     bausteine.insert(bausteine.end(), {a, b});
-    bausteine.insert(bausteine.end(), orakel::festeGleichungsbausteine.begin(),
-                     orakel::festeGleichungsbausteine.end());
+    bausteine.insert(bausteine.end(), oracle::fixedEquationBlocks.begin(),
+                     oracle::fixedEquationBlocks.end());
     bausteine.insert(bausteine.end(), {a, aufgabe.Rechenzeichen, b});
     return bausteine;
 }
@@ -167,7 +167,7 @@ std::string NachbarZeile(const Aufgabe &aufgabe, Richtung richtung, std::uint8_t
     nachbar.Aufgabentyp = wahl % 8;
     const Richtung gegenrichtung = richtung == Richtung::mTW ? Richtung::mWT : Richtung::mTW;
     const Richtung andere = (wahl / 8) % 2 == 0 ? richtung : gegenrichtung;
-    return Auswahl(orakel::AkzeptierteZeilen(andere, nachbar), wahl / 16);
+    return Auswahl(oracle::acceptedLines(andere, nachbar), wahl / 16);
 }
 
 std::string LiesZeile(const Eingabe &eingabe, const Aufgabe &aufgabe, Richtung richtung)
@@ -177,8 +177,7 @@ std::string LiesZeile(const Eingabe &eingabe, const Aufgabe &aufgabe, Richtung r
     case 0:
         return std::string(eingabe.Rest());
     case 1:
-        return Bearbeite(Auswahl(orakel::AkzeptierteZeilen(richtung, aufgabe), wahl),
-                         eingabe.Rest());
+        return Bearbeite(Auswahl(oracle::acceptedLines(richtung, aufgabe), wahl), eingabe.Rest());
     case 2:
         return GeklickteZeile(aufgabe, eingabe.Rest());
     default:
@@ -205,14 +204,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Aufgabe vorher = aufgabe;
 
     const Pruefergebnis ergebnis = PruefeAntwort(richtung, aufgabe, zeile);
-    const orakel::Urteil erwartet = orakel::ErwartetesUrteil(richtung, aufgabe, zeile);
+    const oracle::Verdict erwartet = oracle::expectedVerdict(richtung, aufgabe, zeile);
 
-    Verlange(ergebnis.Urteil == erwartet.richtig, "verdict differs from the oracle");
+    Verlange(ergebnis.Urteil == erwartet.right, "verdict differs from the oracle");
     Verlange(ergebnis.Urteilstext == erwartet.text, "verdict text differs from the oracle");
-    if (!erwartet.richtig) {
+    if (!erwartet.right) {
         Verlange(ergebnis.Werttext.empty(), "a wrong answer carries a value text");
-    } else if (orakel::IstZiehbar(aufgabe)) {
-        Verlange(ergebnis.Werttext == erwartet.werttext, "value text differs from the oracle");
+    } else if (oracle::drawable(aufgabe)) {
+        Verlange(ergebnis.Werttext == erwartet.valueText, "value text differs from the oracle");
     } else {
         // A record no draw can make has no binding value, but the text
         // keeps its form.

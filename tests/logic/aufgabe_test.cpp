@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aufgabe.h"
-#include "skriptzufall.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -24,23 +24,27 @@ Aufgabe Gezogen(std::int32_t a, std::int32_t b, std::int32_t aufgabentyp)
 
 } // namespace
 
+// With no operation enabled nothing is drawn and the task stays as it was,
+// be it the zeroed record of the start or a task drawn before.
 TEST(NeueAufgabe, OhneRechenartBleibtAllesUnberuehrt)
 {
-    SkriptZufall zufall;
-    Aufgabe aufgabe{12, 34, 5, "*", true};
-    const Aufgabe vorher = aufgabe;
-    EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
-    EXPECT_EQ(aufgabe, vorher);
-    EXPECT_EQ(zufall.Protokoll(), "");
-}
-
-TEST(NeueAufgabe, OhneRechenartBleibtDerAnfangszustand)
-{
-    SkriptZufall zufall;
-    Aufgabe aufgabe;
-    EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
-    EXPECT_EQ(aufgabe, Aufgabe{});
-    EXPECT_EQ(zufall.Protokoll(), "");
+    struct Fall
+    {
+        const char *name;
+        Aufgabe aufgabe;
+    };
+    const Fall faelle[] = {
+        {"the zeroed start", Aufgabe{}},
+        {"an earlier task", Aufgabe{12, 34, 5, "*", true}},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        ScriptedRandom zufall;
+        Aufgabe aufgabe = f.aufgabe;
+        EXPECT_FALSE(NeueAufgabe({false, false, false, false}, aufgabe, zufall));
+        EXPECT_EQ(aufgabe, f.aufgabe);
+        EXPECT_EQ(zufall.calls(), "");
+    }
 }
 
 // One row per drawing path: the scripted values, the calls they must meet in
@@ -66,14 +70,14 @@ class NeueAufgabeZiehung : public testing::TestWithParam<Ziehung>
 TEST_P(NeueAufgabeZiehung, RuftDenZufallInDieserFolge)
 {
     const Ziehung &z = GetParam();
-    SkriptZufall zufall;
-    zufall.SkriptAnhaengen(z.skript);
+    ScriptedRandom zufall;
+    zufall.append(z.skript);
     Aufgabe aufgabe;
     ASSERT_TRUE(NeueAufgabe(z.erlaubt, aufgabe, zufall));
-    EXPECT_EQ(zufall.Protokoll(), z.protokoll);
+    EXPECT_EQ(zufall.calls(), z.protokoll);
     EXPECT_EQ(aufgabe, z.ergebnis);
-    EXPECT_EQ(zufall.Restskript(), 0U) << "the draw stopped before the script ended";
-    EXPECT_TRUE(zufall.ungueltig.empty()) << zufall.ungueltig.front();
+    EXPECT_EQ(zufall.remaining(), 0U) << "the draw stopped before the script ended";
+    EXPECT_TRUE(zufall.invalid.empty()) << zufall.invalid.front();
 }
 
 // clang-format off
@@ -116,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Pfade, NeueAufgabeZiehung, testing::Values(
 
 TEST(NeueAufgabe, ErsetztDieVorigeAufgabeGanz)
 {
-    SkriptZufall zufall{6, 7, 125};
+    ScriptedRandom zufall{6, 7, 125};
     Aufgabe aufgabe{12, 34, 5, "*", true};
     ASSERT_TRUE(NeueAufgabe({false, false, false, true}, aufgabe, zufall));
     EXPECT_EQ(aufgabe, Gezogen(8, 125, 6));

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fragen.h"
-#include "skriptzufall.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -155,10 +155,10 @@ TEST(WaehleFrage, ZiehtEinmalUeberDieVariantenzahlOhneNeustart)
         const std::vector<std::string> &fragen = erwartet[typ];
         for (std::size_t r = 0; r < fragen.size(); ++r) {
             SCOPED_TRACE("Aufgabentyp " + std::to_string(typ) + ", r " + std::to_string(r));
-            SkriptZufall zufall{static_cast<int>(r)};
+            ScriptedRandom zufall{static_cast<int>(r)};
             EXPECT_EQ(WaehleFrage(aufgabe, zufall), fragen[r]);
-            EXPECT_EQ(zufall.Protokoll(), std::to_string(fragen.size()));
-            EXPECT_TRUE(zufall.ungueltig.empty());
+            EXPECT_EQ(zufall.calls(), std::to_string(fragen.size()));
+            EXPECT_TRUE(zufall.invalid.empty());
         }
     }
 }

@@ -186,7 +186,7 @@ TEST(Statistik, NurDieErlaubtenArtenJeHalb)
         }
         std::vector<long> erlaubte;
         for (std::int32_t typ = 0; typ < Aufgabentypen; ++typ) {
-            if (f.erlaubt[static_cast<std::size_t>(RechenartVon(typ))]) {
+            if (f.erlaubt[RechenartVon(typ)]) {
                 erlaubte.push_back(arten[static_cast<std::size_t>(typ)]);
             } else {
                 EXPECT_EQ(arten[static_cast<std::size_t>(typ)], 0) << "kind " << typ;

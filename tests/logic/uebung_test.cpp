@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fragen.h"
+#include "oracle.h"
 #include "pruefung.h"
-#include "skriptzufall.h"
+#include "scripted_random.h"
 #include "uebung.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,7 @@ namespace {
 
 using Texte = std::vector<std::string>;
 
-// clang-format off
-const Texte festeWoerter = {
-    "addieren", "subtrahieren", "multiplizieren", "dividieren", "zu", "zur", "von", "mit",
-    "durch", "die Zahl", "der Zahl", "Zahl", "muss man", "welche Zahl", "welcher Zahl", "um",
-    "zu erhalten", "?", "erhalten",
-};
-// clang-format on
+const Texte festeWoerter(oracle::fixedWordBlocks.begin(), oracle::fixedWordBlocks.end());
 
 Texte Woerter(const Uebung &uebung)
 {
@@ -45,17 +40,6 @@ template <typename T> std::vector<T> Plus(std::vector<T> texte, const std::vecto
     return texte;
 }
 
-// The script that leaves Fisher-Yates from the top with the identity order:
-// every draw picks the top position itself.
-std::vector<int> Identitaet(int n)
-{
-    std::vector<int> skript;
-    for (int i = n; i >= 2; --i) {
-        skript.push_back(i - 1);
-    }
-    return skript;
-}
-
 const char *const wortMischung = "S 21 20 19 18 17 16 15 14 13 12 11 10 9 8 7 6 5 4 3 2";
 
 class UebungTest : public testing::Test
@@ -65,16 +49,16 @@ protected:
 
     Texte Fuelle(Richtung richtung, const std::vector<int> &skript)
     {
-        zufall.ProtokollLoeschen();
-        zufall.SkriptAnhaengen(skript);
+        zufall.clearCalls();
+        zufall.append(skript);
         Texte auswahl = uebung.FuelleAuswahl(richtung, zufall);
-        EXPECT_EQ(zufall.Restskript(), 0U);
-        EXPECT_TRUE(zufall.ungueltig.empty());
+        EXPECT_EQ(zufall.remaining(), 0U);
+        EXPECT_TRUE(zufall.invalid.empty());
         return auswahl;
     }
 
     Uebung uebung;
-    SkriptZufall zufall;
+    ScriptedRandom zufall;
 };
 
 } // namespace
@@ -89,8 +73,8 @@ TEST_F(UebungTest, FesteBausteineUndLeereZahlbausteine)
 // empty entries.
 TEST_F(UebungTest, VorDerErstenAufgabeSindDieZahlbausteineLeer)
 {
-    EXPECT_EQ(Fuelle(Richtung::mWT, Identitaet(5)), (Texte{"=", "x", "", "", ""}));
-    EXPECT_EQ(Fuelle(Richtung::mTW, Identitaet(21)), Plus(festeWoerter, {"", ""}));
+    EXPECT_EQ(Fuelle(Richtung::mWT, unshuffled(5)), (Texte{"=", "x", "", "", ""}));
+    EXPECT_EQ(Fuelle(Richtung::mTW, unshuffled(21)), Plus(festeWoerter, {"", ""}));
 }
 
 TEST_F(UebungTest, ZahlbausteineBleibenBeiIhrerRichtung)
@@ -108,8 +92,8 @@ TEST_F(UebungTest, ZahlbausteineBleibenBeiIhrerRichtung)
     // Filling never writes a palette: after a switch back the word palette
     // still offers the numbers of the last task made in its own direction.
     const Uebung vorher = uebung;
-    EXPECT_EQ(Fuelle(Richtung::mTW, Identitaet(21)), Plus(festeWoerter, {"1234", "5678"}));
-    EXPECT_EQ(Fuelle(Richtung::mWT, Identitaet(5)), (Texte{"=", "x", "96", ":", "4"}));
+    EXPECT_EQ(Fuelle(Richtung::mTW, unshuffled(21)), Plus(festeWoerter, {"1234", "5678"}));
+    EXPECT_EQ(Fuelle(Richtung::mWT, unshuffled(5)), (Texte{"=", "x", "96", ":", "4"}));
     EXPECT_EQ(Woerter(uebung), Woerter(vorher));
     EXPECT_EQ(Gleichungsteile(uebung), Gleichungsteile(vorher));
 
@@ -141,7 +125,7 @@ TEST_F(UebungTest, MischungZiehtVonObenNachUnten)
          {"x", "1234", "+", "5678", "="}},
         {"Gleichung in der Reihenfolge der Gleichung", Richtung::mWT, {4, 0, 2, 0}, "S 5 4 3 2",
          {"x", "+", "1234", "=", "5678"}},
-        {"Wortform, jede Stelle bleibt", Richtung::mTW, Identitaet(21), wortMischung, woerter},
+        {"Wortform, jede Stelle bleibt", Richtung::mTW, unshuffled(21), wortMischung, woerter},
         {"Wortform, immer mit dem ersten getauscht", Richtung::mTW, std::vector<int>(20, 0),
          wortMischung, ersterHintenDran},
     };
@@ -149,7 +133,7 @@ TEST_F(UebungTest, MischungZiehtVonObenNachUnten)
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
         EXPECT_EQ(Fuelle(f.richtung, f.skript), f.auswahl);
-        EXPECT_EQ(zufall.Protokoll(), f.protokoll);
+        EXPECT_EQ(zufall.calls(), f.protokoll);
         // Every shuffle starts again from 1..N, so the same draws give the
         // same list whatever order the previous fill left.
         EXPECT_EQ(Fuelle(f.richtung, f.skript), f.auswahl);
@@ -240,7 +224,7 @@ TEST_F(UebungTest, OhneRechenartBleibtDieUebungUnberuehrt)
         EXPECT_EQ(uebung.poseTask({false, false, false, false}, richtung, zufall), std::nullopt);
         EXPECT_EQ(uebung, vorher);
     }
-    EXPECT_EQ(zufall.Protokoll(), "");
+    EXPECT_EQ(zufall.calls(), "");
 }
 
 // A new task as "Neu" poses it, with every call it makes on the random
@@ -271,7 +255,7 @@ TEST_F(UebungTest, NeueAufgabeAlsBefehl)
          {"welche Zahl muss man zu 1234 addieren um 5678 zu erhalten ?",
           {"x", "+", "1234", "=", "5678"}},
          {"=", "x", "1234", "+", "5678"}},
-        {"Gleichung zur Wortform", Richtung::mTW, Plus(std::vector<int>{1, 1234, 5678}, Identitaet(21)),
+        {"Gleichung zur Wortform", Richtung::mTW, Plus(std::vector<int>{1, 1234, 5678}, unshuffled(21)),
          "S 8 10000 10000 S 21 20 19 18 17 16 15 14 13 12 11 10 9 8 7 6 5 4 3 2",
          {"x + 1234 = 5678", woerter},
          {"=", "x", "", "", ""}},
@@ -281,12 +265,12 @@ TEST_F(UebungTest, NeueAufgabeAlsBefehl)
         SCOPED_TRACE(f.name);
         Uebung frisch;
         frisch.SetzeFesteBausteine();
-        zufall.ProtokollLoeschen();
-        zufall.SkriptAnhaengen(f.skript);
+        zufall.clearCalls();
+        zufall.append(f.skript);
         EXPECT_EQ(frisch.poseTask({true, false, false, false}, f.richtung, zufall), f.gezeigt);
-        EXPECT_EQ(zufall.Protokoll(), f.protokoll);
-        EXPECT_EQ(zufall.Restskript(), 0U);
-        EXPECT_TRUE(zufall.ungueltig.empty());
+        EXPECT_EQ(zufall.calls(), f.protokoll);
+        EXPECT_EQ(zufall.remaining(), 0U);
+        EXPECT_TRUE(zufall.invalid.empty());
         // Only the palette of the direction takes the task's numbers.
         EXPECT_EQ(Gleichungsteile(frisch), f.gleichungsteile);
         EXPECT_EQ(Woerter(frisch),

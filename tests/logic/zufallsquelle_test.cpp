@@ -3,7 +3,12 @@
 #include "uebung.h"
 #include "zufallsquelle.h"
 
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -62,7 +67,45 @@ TEST(Uhrzufall, ZufallszahlBleibtImBereich)
     }
 }
 
+// The clock reads the local time of day to the millisecond. Pinned to time
+// zones given as fixed offsets, the local time of day follows from the
+// epoch alone; a clock that reads UTC, drops the milliseconds or stands
+// still misses the window between the readings before and after.
 TEST(Uhrzufall, UhrZeigtMillisekundenDesTages)
 {
-    EXPECT_LT(Uhrzufall::MillisekundenSeitMitternacht(), 24U * 60 * 60 * 1000);
+    constexpr std::int64_t tag = 24LL * 60 * 60 * 1000;
+    const auto epochMs = [] {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    };
+    struct Zone
+    {
+        const char *tz; // POSIX: the offset west of UTC
+        std::int64_t ostVonUtcMs;
+    };
+    const Zone zonen[] = {
+        {"UTC0", 0}, {"ZONE-5:30", 5 * 3600000LL + 30 * 60000LL}, {"ZONE+7", -7 * 3600000LL}};
+    const char *vorher = std::getenv("TZ");
+    const std::string alteZone = vorher != nullptr ? vorher : "";
+    for (const Zone &zone : zonen) {
+        SCOPED_TRACE(zone.tz);
+        setenv("TZ", zone.tz, 1);
+        tzset();
+        const std::int64_t davor = epochMs();
+        const std::int64_t gelesen = Uhrzufall::MillisekundenSeitMitternacht();
+        const std::int64_t danach = epochMs();
+        const std::int64_t von = ((davor + zone.ostVonUtcMs) % tag + tag) % tag;
+        const std::int64_t bis = ((danach + zone.ostVonUtcMs) % tag + tag) % tag;
+        if (bis < von) {
+            continue; // midnight fell between the readings
+        }
+        EXPECT_GE(gelesen, von);
+        EXPECT_LE(gelesen, bis);
+    }
+    if (vorher != nullptr) {
+        setenv("TZ", alteZone.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }

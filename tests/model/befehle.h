@@ -2,9 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fenster.h"
-#include "modell.h"
+#include "blocklist.h"
+#include "exact_text.h"
+#include "model_check.h"
+#include "rules.h"
+#include "textfield.h"
+#include "window_model.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -54,33 +69,33 @@ inline std::string zeige(const QString &text)
     return aus;
 }
 
-using Basis = rc::state::Command<modell::Modell, Fenster>;
+using Basis = rc::state::Command<model::WindowModel, WindowFixture>;
 
 struct Befehl : Basis
 {
     // The command's effect on the model, and the draws the window must make.
-    virtual modell::Ziehungen aendere(modell::Modell &m) const = 0;
+    virtual model::Draws aendere(model::WindowModel &m) const = 0;
     // Plays the command on the window; returns what went wrong on the way.
-    virtual QStringList spiele(Fenster &f, const modell::Modell &vorher) const = 0;
+    virtual QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const = 0;
 
-    void apply(modell::Modell &m) const override { aendere(m); }
+    void apply(model::WindowModel &m) const override { aendere(m); }
 
-    void run(const modell::Modell &vorher, Fenster &f) const override
+    void run(const model::WindowModel &vorher, WindowFixture &f) const override
     {
-        modell::Modell soll = vorher;
-        const modell::Ziehungen ziehungen = aendere(soll);
-        f.zufall.ProtokollLoeschen();
-        f.zufall.SkriptAnhaengen(ziehungen.werte);
+        model::WindowModel soll = vorher;
+        const model::Draws ziehungen = aendere(soll);
+        f.random.clearCalls();
+        f.random.append(ziehungen.values);
         QStringList fehler = spiele(f, vorher);
         ++statistik().befehle;
-        fehler.append(abweichungen(soll, f));
-        const std::string protokoll = f.zufall.Protokoll();
-        if (protokoll != ziehungen.protokoll) {
-            fehler.append(unterschied(ziehungen.protokoll, protokoll));
+        fehler.append(differences(soll, f));
+        const std::string protokoll = f.random.calls();
+        if (protokoll != ziehungen.calls) {
+            fehler.append(unterschied(ziehungen.calls, protokoll));
         }
-        for (const std::string &ungueltig : f.zufall.ungueltig) {
+        for (const std::string &ungueltig : f.random.invalid) {
             fehler.append(QStringLiteral("random source: scripted value out of range: %1")
-                              .arg(modell::qt(ungueltig)));
+                              .arg(model::qt(ungueltig)));
         }
         if (!fehler.isEmpty()) {
             RC_FAIL(fehler.join(QLatin1Char('\n')).toStdString());
@@ -100,7 +115,7 @@ private:
                               "\"...%3\", the window made \"...%4\"")
             .arg(ab)
             .arg(soll.size())
-            .arg(modell::qt(soll.substr(von, 120)), modell::qt(ist.substr(von, 120)));
+            .arg(model::qt(soll.substr(von, 120)), model::qt(ist.substr(von, 120)));
     }
 };
 
@@ -162,7 +177,7 @@ struct Neu : Befehl
     std::optional<std::array<bool, 4>> kaesten;
     std::uint32_t seed;
 
-    explicit Neu(const modell::Modell &) : perMenue(*rc::gen::arbitrary<bool>()), seed(saat())
+    explicit Neu(const model::WindowModel &) : perMenue(*rc::gen::arbitrary<bool>()), seed(saat())
     {
         const int art = *rc::gen::inRange(0, 12);
         if (art == 0) {
@@ -173,38 +188,38 @@ struct Neu : Befehl
         }
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (kaesten) {
             for (std::size_t i = 0; i < 4; ++i) {
-                if (m.rechenarten[i] != (*kaesten)[i]) {
-                    m.rechenarten[i] = (*kaesten)[i];
-                    m.fokus = modell::Fokus::Anderes;
+                if (m.operations[i] != (*kaesten)[i]) {
+                    m.operations[i] = (*kaesten)[i];
+                    m.focus = model::Focus::Other;
                 }
             }
         }
         if (!perMenue) {
-            m.fokus = modell::Fokus::Anderes;
+            m.focus = model::Focus::Other;
         }
-        return m.neu(seed);
+        return m.newTask(seed);
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         if (kaesten) {
-            const std::array<QCheckBox *, 4> boxen = f.kaesten();
+            const std::array<QCheckBox *, 4> boxen = f.operationBoxes();
             for (std::size_t i = 0; i < 4; ++i) {
-                if (vorher.rechenarten[i] != (*kaesten)[i]) {
-                    f.klicke(boxen[i]);
+                if (vorher.operations[i] != (*kaesten)[i]) {
+                    f.click(boxen[i]);
                 }
             }
         }
-        const bool ohne = kaesten ? *kaesten == std::array<bool, 4>{} : vorher.keineRechenart();
+        const bool ohne = kaesten ? *kaesten == std::array<bool, 4>{} : vorher.noOperation();
         ++(ohne ? statistik().neuOhneRechenart : statistik().aufgaben);
         if (perMenue) {
-            f.menue(f.w().Neu1);
+            f.chooseMenuItem(f.Form1.Neu1);
         } else {
-            f.klicke(f.w().bNeu);
+            f.click(f.Form1.bNeu);
         }
         return {};
     }
@@ -226,19 +241,19 @@ struct Kasten : Befehl
 {
     int index;
 
-    explicit Kasten(const modell::Modell &) : index(*rc::gen::inRange(0, 4)) {}
+    explicit Kasten(const model::WindowModel &) : index(*rc::gen::inRange(0, 4)) {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        auto &an = m.rechenarten[static_cast<std::size_t>(index)];
+        auto &an = m.operations[static_cast<std::size_t>(index)];
         an = !an;
-        m.fokus = modell::Fokus::Anderes;
+        m.focus = model::Focus::Other;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
-        f.klicke(f.kaesten()[static_cast<std::size_t>(index)]);
+        f.click(f.operationBoxes()[static_cast<std::size_t>(index)]);
         return {};
     }
 
@@ -249,24 +264,24 @@ struct Klick : Befehl
 {
     int zeile;
 
-    explicit Klick(const modell::Modell &m)
-        : zeile(m.liste.isEmpty() ? 0 : *rc::gen::inRange(0, static_cast<int>(m.liste.size())))
+    explicit Klick(const model::WindowModel &m)
+        : zeile(m.list.isEmpty() ? 0 : *rc::gen::inRange(0, static_cast<int>(m.list.size())))
     {}
 
-    void checkPreconditions(const modell::Modell &m) const override
+    void checkPreconditions(const model::WindowModel &m) const override
     {
-        RC_PRE(zeile < m.liste.size());
+        RC_PRE(zeile < m.list.size());
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.klicke(zeile);
+        m.clickRow(zeile);
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
-        f.klickeZeile(zeile);
+        f.clickRow(zeile);
         return {};
     }
 
@@ -275,27 +290,34 @@ struct Klick : Befehl
 
 struct Pfeil : Befehl
 {
-    modell::Taste taste;
+    model::Key taste;
 
-    explicit Pfeil(const modell::Modell &)
-        : taste(static_cast<modell::Taste>(*rc::gen::element(0, 1, 1, 1, 2, 3)))
+    explicit Pfeil(const model::WindowModel &)
+        : taste(static_cast<model::Key>(*rc::gen::element(0, 1, 1, 1, 2, 3)))
     {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.taste(taste);
+        m.pressKey(taste);
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
-        f.taste(taste);
+        BlockList *liste = f.Form1.lbAuswahl;
+        if (QApplication::focusWidget() != liste) {
+            liste->setFocus(Qt::TabFocusReason);
+        }
+        static constexpr std::array<Qt::Key, 4> tasten{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
+                                                       Qt::Key_End};
+        ++WindowFixture::inputsSent();
+        QTest::keyClick(liste, tasten[static_cast<std::size_t>(taste)]);
         return {};
     }
 
     void show(std::ostream &os) const override
     {
-        os << "key " << modell::name(taste) << " in the list";
+        os << "key " << model::keyName(taste) << " in the list";
     }
 };
 
@@ -306,28 +328,28 @@ struct Tippen : Befehl
     int pos;
     QString text;
 
-    explicit Tippen(const modell::Modell &m) : pos(position(m.antwort.size()))
+    explicit Tippen(const model::WindowModel &m) : pos(position(m.answer.size()))
     {
-        if (m.gezogen && *rc::gen::inRange(0, 2) == 0) {
+        if (m.drawn && *rc::gen::inRange(0, 2) == 0) {
             const Richtung richtung = *rc::gen::arbitrary<bool>() ? Richtung::mTW : Richtung::mWT;
-            const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(richtung, m.aufgabe);
-            text = modell::qt(zeilen[static_cast<std::size_t>(
+            const std::vector<std::string> zeilen = oracle::acceptedLines(richtung, m.aufgabe);
+            text = model::qt(zeilen[static_cast<std::size_t>(
                 *rc::gen::inRange(0, static_cast<int>(zeilen.size())))]);
         } else {
             text = zufallstext(tippalphabet(), 6);
         }
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        modell::Modell::fuegeEin(m.antwort, aufgeloest(pos, m.antwort), text);
-        m.fokus = modell::Fokus::Antwort;
+        model::WindowModel::insert(m.answer, aufgeloest(pos, m.answer), text);
+        m.focus = model::Focus::Answer;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
-        Fenster::tippe(f.w().lWortform, aufgeloest(pos, vorher.antwort), text);
+        WindowFixture::typeKeys(f.Form1.lWortform, aufgeloest(pos, vorher.answer), text);
         return {};
     }
 
@@ -343,20 +365,20 @@ struct Loeschen : Befehl
     int pos;
     int anzahl;
 
-    explicit Loeschen(const modell::Modell &m)
-        : pos(position(m.antwort.size())), anzahl(*rc::gen::inRange(1, 12))
+    explicit Loeschen(const model::WindowModel &m)
+        : pos(position(m.answer.size())), anzahl(*rc::gen::inRange(1, 12))
     {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        modell::Modell::loesche(m.antwort, aufgeloest(pos, m.antwort), anzahl);
-        m.fokus = modell::Fokus::Antwort;
+        model::WindowModel::backspace(m.answer, aufgeloest(pos, m.answer), anzahl);
+        m.focus = model::Focus::Answer;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
-        Fenster::loesche(f.w().lWortform, aufgeloest(pos, vorher.antwort), anzahl);
+        WindowFixture::backspace(f.Form1.lWortform, aufgeloest(pos, vorher.answer), anzahl);
         return {};
     }
 
@@ -369,18 +391,18 @@ struct Loeschen : Befehl
 
 struct Leeren : Befehl
 {
-    explicit Leeren(const modell::Modell &) {}
+    explicit Leeren(const model::WindowModel &) {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.antwort.clear();
-        m.fokus = modell::Fokus::Antwort;
+        m.answer.clear();
+        m.focus = model::Focus::Answer;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
-        Fenster::leere(f.w().lWortform);
+        WindowFixture::clear(f.Form1.lWortform);
         return {};
     }
 
@@ -389,10 +411,10 @@ struct Leeren : Befehl
 
 // A right line with one character that only looks alike: a no-break
 // space, a line separator or a zero-width space for or beside a blank.
-inline QString beinaheRichtig(const modell::Modell &m)
+inline QString beinaheRichtig(const model::WindowModel &m)
 {
-    const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(m.richtung(), m.aufgabe);
-    QString zeile = modell::qt(
+    const std::vector<std::string> zeilen = oracle::acceptedLines(m.richtung(), m.aufgabe);
+    QString zeile = model::qt(
         zeilen[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(zeilen.size())))]);
     std::vector<qsizetype> blanks;
     for (qsizetype i = 0; i < zeile.size(); ++i) {
@@ -417,25 +439,25 @@ struct Einfuegen : Befehl
     int pos;
     QString text;
 
-    explicit Einfuegen(const modell::Modell &m)
-        : pos(position(m.antwort.size())),
-          text(m.gezogen && *rc::gen::inRange(0, 3) == 0 ? beinaheRichtig(m)
-                                                         : zufallstext(einfuegealphabet(), 8))
+    explicit Einfuegen(const model::WindowModel &m)
+        : pos(position(m.answer.size())),
+          text(m.drawn && *rc::gen::inRange(0, 3) == 0 ? beinaheRichtig(m)
+                                                       : zufallstext(einfuegealphabet(), 8))
     {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        modell::Modell::fuegeEin(m.antwort, aufgeloest(pos, m.antwort),
-                                 modell::Modell::wieEingefuegt(text));
-        m.fokus = modell::Fokus::Antwort;
+        model::WindowModel::insert(m.answer, aufgeloest(pos, m.answer),
+                                   model::WindowModel::asPasted(text));
+        m.focus = model::Focus::Answer;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         auto *daten = new QMimeData;
         daten->setText(text);
-        Fenster::fuegeEin(f.w().lWortform, aufgeloest(pos, vorher.antwort), daten);
+        WindowFixture::paste(f.Form1.lWortform, aufgeloest(pos, vorher.answer), daten);
         return {};
     }
 
@@ -453,45 +475,46 @@ struct Zusammenklicken : Befehl
     bool leerenZuerst;
     QStringList bausteine;
 
-    explicit Zusammenklicken(const modell::Modell &m) : leerenZuerst(*rc::gen::inRange(0, 6) != 0)
+    explicit Zusammenklicken(const model::WindowModel &m)
+        : leerenZuerst(*rc::gen::inRange(0, 6) != 0)
     {
-        if (!m.gezogen) {
+        if (!m.drawn) {
             return;
         }
         const bool andere = *rc::gen::inRange(0, 5) == 0;
         const Richtung richtung = m.tw != andere ? Richtung::mTW : Richtung::mWT;
-        const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(richtung, m.aufgabe);
+        const std::vector<std::string> zeilen = oracle::acceptedLines(richtung, m.aufgabe);
         const std::string &zeile =
             zeilen[static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(zeilen.size())))];
-        bausteine = modell::bausteineFuer(modell::qt(zeile), m.liste, *rc::gen::arbitrary<bool>());
+        bausteine = model::blocksFor(model::qt(zeile), m.list, *rc::gen::arbitrary<bool>());
     }
 
-    void checkPreconditions(const modell::Modell &m) const override
+    void checkPreconditions(const model::WindowModel &m) const override
     {
         RC_PRE(!bausteine.isEmpty());
         for (const QString &baustein : bausteine) {
-            RC_PRE(m.liste.contains(baustein));
+            RC_PRE(m.list.contains(baustein));
         }
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (leerenZuerst) {
-            m.antwort.clear();
+            m.answer.clear();
         }
         for (const QString &baustein : bausteine) {
-            m.klicke(static_cast<int>(m.liste.indexOf(baustein)));
+            m.clickRow(static_cast<int>(m.list.indexOf(baustein)));
         }
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         if (leerenZuerst) {
-            Fenster::leere(f.w().lWortform);
+            WindowFixture::clear(f.Form1.lWortform);
         }
         for (const QString &baustein : bausteine) {
-            f.klickeZeile(static_cast<int>(vorher.liste.indexOf(baustein)));
+            f.clickRow(static_cast<int>(vorher.list.indexOf(baustein)));
         }
         return {};
     }
@@ -509,33 +532,33 @@ struct Pruefen : Befehl
 {
     bool perMenue;
 
-    explicit Pruefen(const modell::Modell &) : perMenue(*rc::gen::arbitrary<bool>()) {}
+    explicit Pruefen(const model::WindowModel &) : perMenue(*rc::gen::arbitrary<bool>()) {}
 
-    void checkPreconditions(const modell::Modell &m) const override
+    void checkPreconditions(const model::WindowModel &m) const override
     {
         RC_PRE(perMenue || m.pruefe);
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (m.pruefe) {
-            m.pruefen();
+            m.check();
             if (!perMenue) {
-                m.fokus = modell::Fokus::Anderes;
+                m.focus = model::Focus::Other;
             }
         }
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         if (vorher.pruefe) {
-            ++(vorher.urteil().richtig ? statistik().richtig : statistik().falsch);
+            ++(vorher.verdict().right ? statistik().richtig : statistik().falsch);
         }
         if (perMenue) {
-            f.menue(f.w().Prfe1);
+            f.chooseMenuItem(f.Form1.Prfe1);
         } else {
-            f.klicke(f.w().bPruefe);
+            f.click(f.Form1.bPruefe);
         }
         return {};
     }
@@ -551,32 +574,32 @@ struct Wiederholen : Befehl
     bool perMenue;
     std::uint32_t seed;
 
-    explicit Wiederholen(const modell::Modell &)
+    explicit Wiederholen(const model::WindowModel &)
         : perMenue(*rc::gen::arbitrary<bool>()), seed(saat())
     {}
 
-    void checkPreconditions(const modell::Modell &m) const override
+    void checkPreconditions(const model::WindowModel &m) const override
     {
         RC_PRE(perMenue || m.wiederhole);
     }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (!m.wiederhole) {
             return {};
         }
         if (!perMenue) {
-            m.fokus = modell::Fokus::Anderes;
+            m.focus = model::Focus::Other;
         }
-        return m.wiederholen(seed);
+        return m.repeat(seed);
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
         if (perMenue) {
-            f.menue(f.w().Wiederhole1);
+            f.chooseMenuItem(f.Form1.Wiederhole1);
         } else {
-            f.klicke(f.w().bWiederhole);
+            f.click(f.Form1.bWiederhole);
         }
         return {};
     }
@@ -596,45 +619,45 @@ struct Hilfe : Befehl
     bool tippeImDialog;
     bool klickeNeuDahinter;
 
-    explicit Hilfe(const modell::Modell &)
+    explicit Hilfe(const model::WindowModel &)
         : perSchliessfeld(*rc::gen::arbitrary<bool>()), tippeImDialog(*rc::gen::inRange(0, 3) == 0),
           klickeNeuDahinter(*rc::gen::inRange(0, 3) == 0)
     {}
 
-    void checkPreconditions(const modell::Modell &m) const override { RC_PRE(m.hilfe); }
+    void checkPreconditions(const model::WindowModel &m) const override { RC_PRE(m.hilfe); }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        m.fokus = modell::Fokus::Anderes;
+        m.focus = model::Focus::Other;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
         ++statistik().hilfen;
         QStringList fehler;
-        TForm2 *dialog = f.form2;
-        const bool geoeffnet = f.hilfe([&] {
+        TForm2 *dialog = &f.Form2;
+        const bool geoeffnet = f.openSolutions([&] {
             if (QApplication::activeModalWidget() != dialog) {
                 fehler.append(QStringLiteral("Hilfe: the dialog is not the active modal window"));
             }
-            Vergleich v;
-            v.feld("rAntwort", vorher.antwort, rohtext(dialog->rAntwort));
-            v.feld("rAntworten", vorher.loesungen().join(QLatin1Char('\n')),
-                   rohtext(dialog->rAntworten));
-            fehler.append(v.zeilen);
+            Comparison v;
+            v.field("rAntwort", vorher.answer, exactText(dialog->rAntwort));
+            v.field("rAntworten", vorher.solutions().join(QLatin1Char('\n')),
+                    exactText(dialog->rAntworten));
+            fehler.append(v.lines);
             if (tippeImDialog) {
-                eingabenGesendet() += 10;
+                WindowFixture::inputsSent() += 10;
                 QTest::keyClicks(dialog->rAntwort, QStringLiteral("abc "));
                 QTest::keyClicks(dialog->rAntworten, QStringLiteral("x = 1 "));
             }
             if (klickeNeuDahinter) {
-                f.klicke(f.w().bNeu);
+                f.click(f.Form1.bNeu);
             }
             if (perSchliessfeld) {
                 dialog->close();
             } else {
-                f.klicke(dialog->bZurueck);
+                f.click(dialog->bZurueck);
             }
             if (dialog->isVisible()) {
                 fehler.append(QStringLiteral("Hilfe: the dialog stayed open"));
@@ -664,26 +687,27 @@ struct Richtungswahl : Befehl
     bool tw;
     bool perTastatur;
 
-    explicit Richtungswahl(const modell::Modell &)
+    explicit Richtungswahl(const model::WindowModel &)
         : tw(*rc::gen::arbitrary<bool>()), perTastatur(!tw && *rc::gen::arbitrary<bool>())
     {}
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
         if (tw) {
-            m.waehleTW();
+            m.chooseTW();
         } else {
-            m.waehleWT();
+            m.chooseWT();
         }
-        m.fokusZurueck();
+        m.focusBack();
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &) const override
     {
         ++statistik().wechsel;
-        const bool gewaehlt =
-            perTastatur ? f.wtPerTastatur() : f.richtungPerMaus(tw ? f.w().mTW : f.w().mWT);
+        const bool gewaehlt = perTastatur
+                                  ? f.chooseWTByKeyboard()
+                                  : f.chooseDirectionByMouse(tw ? f.Form1.mTW : f.Form1.mWT);
         if (!gewaehlt) {
             return {QStringLiteral("the sub-menu \"&Aufgabenart\" did not open or close")};
         }
@@ -703,22 +727,22 @@ struct MemoTippen : Befehl
     int pos;
     QString text;
 
-    explicit MemoTippen(const modell::Modell &m)
+    explicit MemoTippen(const model::WindowModel &m)
         : pos(position(m.memo.size())), text(zufallstext(tippalphabet(), 6))
     {}
 
-    void checkPreconditions(const modell::Modell &m) const override { RC_PRE(m.memoSichtbar); }
+    void checkPreconditions(const model::WindowModel &m) const override { RC_PRE(m.memoShown); }
 
-    modell::Ziehungen aendere(modell::Modell &m) const override
+    model::Draws aendere(model::WindowModel &m) const override
     {
-        modell::Modell::fuegeEin(m.memo, aufgeloest(pos, m.memo), text);
-        m.fokus = modell::Fokus::Memo;
+        model::WindowModel::insert(m.memo, aufgeloest(pos, m.memo), text);
+        m.focus = model::Focus::Memo;
         return {};
     }
 
-    QStringList spiele(Fenster &f, const modell::Modell &vorher) const override
+    QStringList spiele(WindowFixture &f, const model::WindowModel &vorher) const override
     {
-        Fenster::tippe(f.w().Memo, aufgeloest(pos, vorher.memo), text);
+        WindowFixture::typeKeys(f.Form1.Memo, aufgeloest(pos, vorher.memo), text);
         return {};
     }
 

@@ -15,10 +15,10 @@ namespace {
 // the shortest prefix that still fails.
 RC_GTEST_PROP(FensterModell, ZufaelligeBefehlsfolgen, ())
 {
-    Fenster fenster;
-    RC_ASSERT(fenster.aktiv);
+    WindowFixture fenster;
+    RC_ASSERT(fenster.active);
     const long vorher = befehle::statistik().befehle;
-    rc::state::check(modell::Modell{}, fenster, befehle::alleBefehle());
+    rc::state::check(model::WindowModel{}, fenster, befehle::alleBefehle());
     befehle::Statistik &s = befehle::statistik();
     ++s.sequenzen;
     s.laengste = std::max(s.laengste, s.befehle - vorher);
@@ -46,8 +46,8 @@ public:
                     "verdicts OK, %ld falsch, %ld Hilfe dialogs, %ld direction choices\n",
                     s.sequenzen, s.befehle,
                     s.sequenzen > 0 ? static_cast<double>(s.befehle) / s.sequenzen : 0.0,
-                    s.laengste, eingabenGesendet(), sekunden, s.aufgaben, s.neuOhneRechenart,
-                    s.richtig, s.falsch, s.hilfen, s.wechsel);
+                    s.laengste, WindowFixture::inputsSent(), sekunden, s.aufgaben,
+                    s.neuOhneRechenart, s.richtig, s.falsch, s.hilfen, s.wechsel);
     }
 
 private:

@@ -8,103 +8,117 @@
 // AddressSanitizer its LeakSanitizer checks at exit that nothing of it is
 // left; under valgrind memcheck does. The exit code says whether every step
 // showed what the model says.
-#include "fenster.h"
-#include "modell.h"
+#include "blocklist.h"
+#include "exact_text.h"
+#include "model_check.h"
+#include "textfield.h"
+#include "window_model.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
 
-int fehler = 0;
+int failures = 0;
 
-void pruefeSchritt(const char *schritt, const modell::Modell &m, const Fenster &f)
+void checkStep(const char *schritt, const model::WindowModel &m, const WindowFixture &f)
 {
-    const QStringList abweichend = abweichungen(m, f);
+    const QStringList abweichend = differences(m, f);
     if (!abweichend.isEmpty()) {
-        ++fehler;
+        ++failures;
         std::fprintf(stderr, "after %s:\n  %s\n", schritt,
                      qPrintable(abweichend.join(QStringLiteral("\n  "))));
     }
 }
 
-void erwarte(bool gilt, const char *was)
+void expectThat(bool gilt, const char *was)
 {
     if (!gilt) {
-        ++fehler;
+        ++failures;
         std::fprintf(stderr, "not so: %s\n", was);
     }
 }
 
 // One task in the direction in force: right by clicks, again after
 // Wiederhole wrong by typing, then the dialog twice.
-void spieleAufgabe(Fenster &f, modell::Modell &m, std::uint32_t saat)
+void playTask(WindowFixture &f, model::WindowModel &m, std::uint32_t saat)
 {
-    TForm1 &w = f.w();
-    f.zufall.SkriptAnhaengen(m.neu(saat).werte);
-    f.klicke(w.bNeu);
-    m.fokus = modell::Fokus::Anderes;
-    pruefeSchritt("Neu", m, f);
+    TForm1 &w = f.Form1;
+    f.random.append(m.newTask(saat).values);
+    f.click(w.bNeu);
+    m.focus = model::Focus::Other;
+    checkStep("Neu", m, f);
 
-    const std::string zeile = orakel::AkzeptierteZeilen(m.richtung(), m.aufgabe).back();
-    const QStringList bausteine = modell::bausteineFuer(modell::qt(zeile), m.liste, true);
-    erwarte(!bausteine.isEmpty(), "the list holds the blocks of a right answer");
+    const std::string zeile = oracle::acceptedLines(m.richtung(), m.aufgabe).back();
+    const QStringList bausteine = model::blocksFor(model::qt(zeile), m.list, true);
+    expectThat(!bausteine.isEmpty(), "the list holds the blocks of a right answer");
     for (const QString &baustein : bausteine) {
-        const int zeileImListe = static_cast<int>(m.liste.indexOf(baustein));
-        f.klickeZeile(zeileImListe);
-        m.klicke(zeileImListe);
+        const int zeileImListe = static_cast<int>(m.list.indexOf(baustein));
+        f.clickRow(zeileImListe);
+        m.clickRow(zeileImListe);
     }
-    pruefeSchritt("clicking the right answer", m, f);
-    f.klicke(w.bPruefe);
-    m.pruefen();
-    m.fokus = modell::Fokus::Anderes;
-    pruefeSchritt("Prüfe", m, f);
-    erwarte(w.statusPanel(TForm1::Panel::Verdict)->text() == QStringLiteral("OK"),
-            "the clicked answer is right");
+    checkStep("clicking the right answer", m, f);
+    f.click(w.bPruefe);
+    m.check();
+    m.focus = model::Focus::Other;
+    checkStep("Prüfe", m, f);
+    expectThat(w.statusPanel(TForm1::Panel::Verdict)->text() == QStringLiteral("OK"),
+               "the clicked answer is right");
 
-    f.zufall.SkriptAnhaengen(m.wiederholen(saat + 1).werte);
-    f.menue(w.Wiederhole1);
-    pruefeSchritt("Wiederhole", m, f);
-    Fenster::tippe(w.lWortform, 0, QStringLiteral("falsch ist das "));
-    modell::Modell::fuegeEin(m.antwort, 0, QStringLiteral("falsch ist das "));
-    m.fokus = modell::Fokus::Antwort;
-    f.menue(w.Prfe1);
-    m.pruefen();
-    pruefeSchritt("Prüfe by menu", m, f);
+    f.random.append(m.repeat(saat + 1).values);
+    f.chooseMenuItem(w.Wiederhole1);
+    checkStep("Wiederhole", m, f);
+    WindowFixture::typeKeys(w.lWortform, 0, QStringLiteral("falsch ist das "));
+    model::WindowModel::insert(m.answer, 0, QStringLiteral("falsch ist das "));
+    m.focus = model::Focus::Answer;
+    f.chooseMenuItem(w.Prfe1);
+    m.check();
+    checkStep("Prüfe by menu", m, f);
 
     for (const bool perSchliessfeld : {false, true}) {
         QString imDialog;
-        erwarte(f.hilfe([&] {
-            imDialog = rohtext(f.form2->rAntworten);
+        expectThat(f.openSolutions([&] {
+            imDialog = exactText(f.Form2.rAntworten);
             if (perSchliessfeld) {
-                f.form2->close();
+                f.Form2.close();
             } else {
-                Fenster::klicke(f.form2->bZurueck);
+                WindowFixture::click(f.Form2.bZurueck);
             }
         }),
-                "the dialog opens and closes");
-        m.fokus = modell::Fokus::Anderes;
-        erwarte(imDialog == m.loesungen().join(QLatin1Char('\n')), "the dialog lists the answers");
-        pruefeSchritt("Hilfe", m, f);
+                   "the dialog opens and closes");
+        m.focus = model::Focus::Other;
+        expectThat(imDialog == m.solutions().join(QLatin1Char('\n')),
+                   "the dialog lists the answers");
+        checkStep("Hilfe", m, f);
     }
 }
 
-void spiele(Fenster &f)
+void playExercise(WindowFixture &f)
 {
-    modell::Modell m;
-    TForm1 &w = f.w();
+    model::WindowModel m;
+    TForm1 &w = f.Form1;
     for (std::size_t i = 1; i < 4; ++i) {
-        Fenster::klicke(f.kaesten()[i]);
-        m.rechenarten[i] = true;
+        WindowFixture::click(f.operationBoxes()[i]);
+        m.operations[i] = true;
     }
-    spieleAufgabe(f, m, 1);
-    erwarte(f.richtungPerMaus(w.mWT), "the sub-menu chooses mWT");
-    m.waehleWT();
-    spieleAufgabe(f, m, 2);
-    erwarte(f.richtungPerMaus(w.mTW), "the sub-menu chooses mTW");
-    m.waehleTW();
-    pruefeSchritt("the switch back", m, f);
-    f.menue(w.Ende1);
+    playTask(f, m, 1);
+    expectThat(f.chooseDirectionByMouse(w.mWT), "the sub-menu chooses mWT");
+    m.chooseWT();
+    playTask(f, m, 2);
+    expectThat(f.chooseDirectionByMouse(w.mTW), "the sub-menu chooses mTW");
+    m.chooseTW();
+    checkStep("the switch back", m, f);
+    f.chooseMenuItem(w.Ende1);
 }
 
 } // namespace
@@ -118,20 +132,20 @@ int main(int argc, char *argv[])
     {
         // As the start-up makes them: the main window, then the hidden dialog
         // it owns.
-        Fenster f;
-        erwarte(f.aktiv, "the main window becomes active");
-        QTimer::singleShot(0, f.form1, [&f] { spiele(f); });
+        WindowFixture f;
+        expectThat(f.active, "the main window becomes active");
+        QTimer::singleShot(0, &f.Form1, [&f] { playExercise(f); });
         // Ends when "&Ende" has closed the main window; a safety net ends it
         // should the exercise hang.
         QTimer::singleShot(60000, &app, [] {
-            erwarte(false, "the exercise ends within a minute");
+            expectThat(false, "the exercise ends within a minute");
             QApplication::exit(2);
         });
         const int ergebnis = QApplication::exec();
-        erwarte(ergebnis == 0, "the event loop ends normally");
-        erwarte(!f.form1->isVisible(), "\"&Ende\" closes the main window");
+        expectThat(ergebnis == 0, "the event loop ends normally");
+        expectThat(!f.Form1.isVisible(), "\"&Ende\" closes the main window");
     }
     std::printf("%s: start-up, an exercise in both directions with the dialog, shut-down\n",
-                fehler == 0 ? "passed" : "FAILED");
-    return fehler == 0 ? 0 : 1;
+                failures == 0 ? "passed" : "FAILED");
+    return failures == 0 ? 0 : 1;
 }

@@ -8,10 +8,24 @@
 // is not the oracle's.
 //
 //   tamsel_soak [tasks]     (default 100000)
-#include "fenster.h"
-#include "modell.h"
+#include "blocklist.h"
+#include "exact_text.h"
+#include "model_check.h"
+#include "textfield.h"
+#include "window_model.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
@@ -28,13 +42,13 @@ constexpr bool speicherZaehlt = false;
 constexpr bool speicherZaehlt = true;
 #endif
 
-struct Speicher
+struct Memory
 {
     double residentMiB;
     double heapMiB;
 };
 
-Speicher speicher()
+Memory memoryNow()
 {
     long seiten = 0;
     long resident = 0;
@@ -50,55 +64,55 @@ Speicher speicher()
             static_cast<double>(heap.uordblks + heap.hblkhd) / mib};
 }
 
-class Dauerlauf
+class LongRun
 {
 public:
-    explicit Dauerlauf(Fenster &f) : f(f), w(f.w()) {}
+    explicit LongRun(WindowFixture &f) : f(f), w(f.Form1) {}
 
     // One task: Neu, an answer (right by clicks, or wrong by typing), Prüfe;
     // now and then Wiederhole and the dialog.
     void aufgabe(long i)
     {
-        f.zufall.ProtokollLoeschen();
-        Fenster::klicke(w.bNeu);
+        f.random.clearCalls();
+        WindowFixture::click(w.bNeu);
         const Aufgabe &a = w.uebung().aufgabe();
         const Richtung richtung = w.mTW->isChecked() ? Richtung::mTW : Richtung::mWT;
         const bool richtig = i % 2 == 0;
         QString zeile;
         if (richtig) {
-            const std::vector<std::string> zeilen = orakel::AkzeptierteZeilen(richtung, a);
+            const std::vector<std::string> zeilen = oracle::acceptedLines(richtung, a);
             zeile =
-                klickeZusammen(modell::qt(zeilen[static_cast<std::size_t>(i / 2) % zeilen.size()]));
+                clickTogether(model::qt(zeilen[static_cast<std::size_t>(i / 2) % zeilen.size()]));
         } else {
-            Fenster::tippe(w.lWortform, 0, QStringLiteral("x = 1 "));
+            WindowFixture::typeKeys(w.lWortform, 0, QStringLiteral("x = 1 "));
             zeile = QStringLiteral("x = 1 ");
         }
-        Fenster::klicke(w.bPruefe);
-        pruefeUrteil(richtung, a, zeile);
+        WindowFixture::click(w.bPruefe);
+        checkVerdict(richtung, a, zeile);
         if (i % 7 == 3) {
-            f.menue(w.Wiederhole1);
-            f.menue(w.Prfe1);
-            pruefeUrteil(richtung, a, QString());
+            f.chooseMenuItem(w.Wiederhole1);
+            f.chooseMenuItem(w.Prfe1);
+            checkVerdict(richtung, a, QString());
         }
         if (i % 10 == 1 && !w.bHilfe->isHidden()) {
             QString imDialog;
-            const bool offen = f.hilfe([&] {
-                imDialog = rohtext(f.form2->rAntwort);
-                Fenster::klicke(f.form2->bZurueck);
+            const bool offen = f.openSolutions([&] {
+                imDialog = exactText(f.Form2.rAntwort);
+                WindowFixture::click(f.Form2.bZurueck);
             });
             if (!offen || imDialog != w.lWortform->exactText()) {
-                fehler("the dialog did not show the answer line");
+                fail("the dialog did not show the answer line");
             }
         }
-        if (i % 100 == 99 && !f.richtungPerMaus(richtung == Richtung::mTW ? w.mWT : w.mTW)) {
-            fehler("the sub-menu did not switch the direction");
+        if (i % 100 == 99 && !f.chooseDirectionByMouse(richtung == Richtung::mTW ? w.mWT : w.mTW)) {
+            fail("the sub-menu did not switch the direction");
         }
     }
 
     long fehlerzahl = 0;
 
 private:
-    QString klickeZusammen(const QString &zeile)
+    QString clickTogether(const QString &zeile)
     {
         const QStringList liste = [this] {
             QStringList texte;
@@ -107,38 +121,38 @@ private:
             }
             return texte;
         }();
-        const QStringList bausteine = modell::bausteineFuer(zeile, liste, false);
+        const QStringList bausteine = model::blocksFor(zeile, liste, false);
         if (bausteine.isEmpty()) {
-            fehler("the list lacks a block of the right answer");
+            fail("the list lacks a block of the right answer");
         }
         for (const QString &baustein : bausteine) {
-            f.klickeZeile(static_cast<int>(liste.indexOf(baustein)));
+            f.clickRow(static_cast<int>(liste.indexOf(baustein)));
         }
         return zeile;
     }
 
-    void pruefeUrteil(Richtung richtung, const Aufgabe &a, const QString &zeile)
+    void checkVerdict(Richtung richtung, const Aufgabe &a, const QString &zeile)
     {
-        const orakel::Urteil soll = orakel::ErwartetesUrteil(richtung, a, zeile.toStdString());
+        const oracle::Verdict soll = oracle::expectedVerdict(richtung, a, zeile.toStdString());
         if (w.lWortform->exactText() != zeile ||
-            w.statusPanel(TForm1::Panel::Verdict)->text() != modell::qt(soll.text) ||
-            w.statusPanel(TForm1::Panel::Value)->text() != modell::qt(soll.werttext)) {
-            fehler(qPrintable(
+            w.statusPanel(TForm1::Panel::Verdict)->text() != model::qt(soll.text) ||
+            w.statusPanel(TForm1::Panel::Value)->text() != model::qt(soll.valueText)) {
+            fail(qPrintable(
                 QStringLiteral("verdict \"%1\" \"%2\" on \"%3\", expected \"%4\" \"%5\"")
                     .arg(w.statusPanel(TForm1::Panel::Verdict)->text(),
                          w.statusPanel(TForm1::Panel::Value)->text(), w.lWortform->exactText(),
-                         modell::qt(soll.text), modell::qt(soll.werttext))));
+                         model::qt(soll.text), model::qt(soll.valueText))));
         }
     }
 
-    void fehler(const char *was)
+    void fail(const char *was)
     {
         if (++fehlerzahl <= 10) {
             std::fprintf(stderr, "%s\n", was);
         }
     }
 
-    Fenster &f;
+    WindowFixture &f;
     TForm1 &w;
 };
 
@@ -156,15 +170,15 @@ int main(int argc, char *argv[])
     const long aufwaermen = std::min(aufgaben / 10, 2000L);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    Fenster f;
-    for (QCheckBox *kasten : f.kaesten()) {
+    WindowFixture f;
+    for (QCheckBox *kasten : f.operationBoxes()) {
         if (!kasten->isChecked()) {
-            Fenster::klicke(kasten);
+            WindowFixture::click(kasten);
         }
     }
-    Dauerlauf lauf(f);
-    const Speicher anfang = speicher();
-    Speicher nachAufwaermen = anfang;
+    LongRun lauf(f);
+    const Memory anfang = memoryNow();
+    Memory nachAufwaermen = anfang;
     QElapsedTimer uhr;
     uhr.start();
     std::printf("%9s %10s %12s %10s\n", "tasks", "seconds", "resident MiB", "heap MiB");
@@ -172,16 +186,16 @@ int main(int argc, char *argv[])
         lauf.aufgabe(i);
         const long erledigt = i + 1;
         if (erledigt == aufwaermen) {
-            nachAufwaermen = speicher();
+            nachAufwaermen = memoryNow();
         }
         if (erledigt == aufwaermen || erledigt % std::max(aufgaben / 10, 1L) == 0) {
-            const Speicher jetzt = speicher();
+            const Memory jetzt = memoryNow();
             std::printf("%9ld %10.1f %12.1f %10.2f\n", erledigt, uhr.elapsed() / 1000.0,
                         jetzt.residentMiB, jetzt.heapMiB);
             std::fflush(stdout);
         }
     }
-    const Speicher ende = speicher();
+    const Memory ende = memoryNow();
     const double wachstum = ende.residentMiB - nachAufwaermen.residentMiB;
     const double heapWachstum = ende.heapMiB - nachAufwaermen.heapMiB;
     std::printf("%ld tasks in %.1f s (%.2f ms each); from task %ld to the end the resident set "

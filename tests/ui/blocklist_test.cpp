@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_fixture.h"
+#include "window_state.h"
+#include "window_test.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -10,37 +11,34 @@
 // blocks each must append. The task is posed as its question, so the list
 // holds the five equation blocks in palette order, all in view:
 // 0 "=", 1 "x", 2 "1234", 3 "+", 4 "5678".
-class BlockListTest : public QObject
+class BlockListTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fenster> f;
-    TForm1 *w = nullptr;
-
-    QPoint inFenster(QPoint imViewport) const
+    QPoint inWindow(QPoint imViewport) const
     {
         return w->lbAuswahl->viewport()->mapTo(w, imViewport);
     }
 
     // One step of a row's script; false if the step is not understood.
-    bool fuehreAus(const QString &schritt)
+    bool perform(const QString &schritt)
     {
         QWidget *viewport = w->lbAuswahl->viewport();
-        const auto zeile = [&](int ab) { return f->mitteVon(schritt.mid(ab).toInt()); };
+        const auto zeile = [&](int ab) { return f->centreOf(schritt.mid(ab).toInt()); };
         if (schritt.startsWith("click")) {
             QTest::mouseClick(viewport, Qt::LeftButton, {}, zeile(5));
         } else if (schritt.startsWith("right")) {
             QTest::mouseClick(viewport, Qt::RightButton, {}, zeile(5));
         } else if (schritt.startsWith("window")) {
             // Through the window system, as a real mouse arrives.
-            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, inFenster(zeile(6)));
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, inWindow(zeile(6)));
         } else if (schritt.startsWith("double")) {
-            QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, inFenster(zeile(6)));
+            QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, inWindow(zeile(6)));
         } else if (schritt.startsWith("drag")) {
             const QStringList von = schritt.mid(4).split('-');
-            const QPoint start = f->mitteVon(von[0].toInt());
-            const QPoint ende = f->mitteVon(von[1].toInt());
+            const QPoint start = f->centreOf(von[0].toInt());
+            const QPoint ende = f->centreOf(von[1].toInt());
             QTest::mousePress(viewport, Qt::LeftButton, {}, start);
             QTest::mouseMove(viewport, (start + ende) / 2);
             QTest::mouseMove(viewport, ende);
@@ -55,11 +53,11 @@ private:
             return QApplication::focusWidget() == w->lbAuswahl;
         } else if (schritt == "refill") {
             // Prüfe offers Wiederhole, whose shuffle here keeps the order.
-            f->skript(ungemischt(5));
+            f->script(unshuffled(5));
             QTest::mouseClick(w->bPruefe, Qt::LeftButton);
             QTest::mouseClick(w->bWiederhole, Qt::LeftButton);
         } else if (schritt == "new") {
-            f->skript(verkette({aufgabeSkript(1, 1234, 5678), ungemischt(5), {0}}));
+            f->script(joined({taskScript(1, 1234, 5678), unshuffled(5), {0}}));
             QTest::mouseClick(w->bNeu, Qt::LeftButton);
         } else if (schritt.startsWith("key")) {
             static const QMap<QString, QPair<int, Qt::KeyboardModifiers>> tasten{
@@ -84,23 +82,17 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
+    // Every row starts from the equation blocks of one task, in palette order.
     void init()
     {
-        f = std::make_unique<Fenster>();
-        w = &f->form1;
-        QVERIFY(f->bereit());
+        WindowTest::init();
+        if (QTest::currentTestFailed()) {
+            return;
+        }
         w->mWT->trigger();
-        f->skript(verkette({aufgabeSkript(1, 1234, 5678), ungemischt(5), {0}}));
+        f->script(joined({taskScript(1, 1234, 5678), unshuffled(5), {0}}));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
-        QCOMPARE(f->eintraege(), (QStringList{"=", "x", "1234", "+", "5678"}));
-    }
-
-    void cleanup()
-    {
-        w = nullptr;
-        f.reset();
+        QCOMPARE(f->entries(), (QStringList{"=", "x", "1234", "+", "5678"}));
     }
 
     void eineWahlJeHandlung_data()
@@ -141,11 +133,11 @@ private slots:
         QFETCH(int, wahlen);
         QSignalSpy gewaehlt(w->lbAuswahl, &BlockList::chosen);
         for (const QString &schritt : schritte.split(' ')) {
-            QVERIFY2(fuehreAus(schritt), qPrintable("step " + schritt));
+            QVERIFY2(perform(schritt), qPrintable("step " + schritt));
         }
-        QCOMPARE(f->antwort(), antwort);
+        QCOMPARE(f->answer(), antwort);
         QCOMPARE(gewaehlt.count(), wahlen);
-        QCOMPARE(f->eintraege(), (QStringList{"=", "x", "1234", "+", "5678"}));
+        QCOMPARE(f->entries(), (QStringList{"=", "x", "1234", "+", "5678"}));
     }
 
     void eintraege()
@@ -161,23 +153,23 @@ private slots:
 
         // The 21 word blocks need the scroll bar, and keep the order given.
         w->mTW->trigger();
-        f->skript(verkette({aufgabeSkript(1, 1234, 5678), umgekehrt(21)}));
+        f->script(joined({taskScript(1, 1234, 5678), reversedShuffle(21)}));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
-        QStringList erwartet = wortbausteine("1234", "5678");
+        QStringList erwartet = wordPalette("1234", "5678");
         std::reverse(erwartet.begin(), erwartet.end());
-        QCOMPARE(f->eintraege(), erwartet);
+        QCOMPARE(f->entries(), erwartet);
         QTRY_VERIFY(liste->verticalScrollBar()->isVisible());
-        f->klicke(20);
-        QCOMPARE(f->antwort(), QStringLiteral("addieren "));
+        f->clickRow(20);
+        QCOMPARE(f->answer(), QStringLiteral("addieren "));
     }
 
     void gleicheZahlenInBeidenBloecken()
     {
-        f->skript(verkette({aufgabeSkript(0, 7, 7), ungemischt(5), {0}}));
+        f->script(joined({taskScript(0, 7, 7), unshuffled(5), {0}}));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
-        f->klickeTexte({"7", "+", "x", "="});
-        f->klicke(4);
-        QCOMPARE(f->antwort(), QStringLiteral("7 + x = 7 "));
+        f->clickTexts({"7", "+", "x", "="});
+        f->clickRow(4);
+        QCOMPARE(f->answer(), QStringLiteral("7 + x = 7 "));
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
         QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 0"));
     }

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_fixture.h"
+#include "rules.h"
+#include "window_state.h"
+#include "window_test.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -19,18 +21,18 @@ const QStringList bloeckeFrage0{"zu", "welcher Zahl", "muss man", "die Zahl",   
 const QString gleichung = "x + 1234 = 5678";
 
 // Kind 1 with 1234 and 5678, the list left in palette order.
-std::vector<int> aufgabeTW()
+std::vector<int> taskTW()
 {
-    return verkette({aufgabeSkript(1, 1234, 5678), ungemischt(21)});
+    return joined({taskScript(1, 1234, 5678), unshuffled(21)});
 }
 
 // The same task posed as its question: the first wording.
-std::vector<int> aufgabeWT()
+std::vector<int> taskWT()
 {
-    return verkette({aufgabeSkript(1, 1234, 5678), ungemischt(5), {0}});
+    return joined({taskScript(1, 1234, 5678), unshuffled(5), {0}});
 }
 
-const Zustand startZustand{
+const WindowState startZustand{
     {"Pruefe", "hidden, disabled"},
     {"Wiederhole", "hidden, disabled"},
     {"Hilfe", "hidden"},
@@ -49,35 +51,35 @@ const Zustand startZustand{
     {"Aufgabe", "0: 0  0"},
 };
 
-const Zustand nachNeu{{"Pruefe", "shown, enabled"},
-                      {"Wiederhole", "hidden, disabled"},
-                      {"Hilfe", "hidden"},
-                      {"Image1", "hidden"},
-                      {"Image2", "hidden"},
-                      {"Panel0", ""},
-                      {"Panel2", ""},
-                      {"lWortform", ""}};
+const WindowState nachNeu{{"Pruefe", "shown, enabled"},
+                          {"Wiederhole", "hidden, disabled"},
+                          {"Hilfe", "hidden"},
+                          {"Image1", "hidden"},
+                          {"Image2", "hidden"},
+                          {"Panel0", ""},
+                          {"Panel2", ""},
+                          {"lWortform", ""}};
 
-const Zustand nachRichtig{{"Pruefe", "hidden, disabled"},
-                          {"Wiederhole", "shown, enabled"},
-                          {"Image1", "shown"},
-                          {"Panel0", "OK"}};
+const WindowState nachRichtig{{"Pruefe", "hidden, disabled"},
+                              {"Wiederhole", "shown, enabled"},
+                              {"Image1", "shown"},
+                              {"Panel0", "OK"}};
 
-const Zustand nachFalsch{{"Pruefe", "hidden, disabled"},
-                         {"Wiederhole", "shown, enabled"},
-                         {"Hilfe", "shown"},
-                         {"Image2", "shown"},
-                         {"Panel0", "falsch"}};
+const WindowState nachFalsch{{"Pruefe", "hidden, disabled"},
+                             {"Wiederhole", "shown, enabled"},
+                             {"Hilfe", "shown"},
+                             {"Image2", "shown"},
+                             {"Panel0", "falsch"}};
 
-const Zustand nachWiederhole{{"Pruefe", "shown, enabled"},
-                             {"Hilfe", "hidden"},
-                             {"Image1", "hidden"},
-                             {"Image2", "hidden"},
-                             {"Panel0", ""},
-                             {"Panel2", ""},
-                             {"lWortform", ""}};
+const WindowState nachWiederhole{{"Pruefe", "shown, enabled"},
+                                 {"Hilfe", "hidden"},
+                                 {"Image1", "hidden"},
+                                 {"Image2", "hidden"},
+                                 {"Panel0", ""},
+                                 {"Panel2", ""},
+                                 {"lWortform", ""}};
 
-Zustand plus(Zustand basis, const Zustand &mehr)
+WindowState merged(WindowState basis, const WindowState &mehr)
 {
     for (auto it = mehr.cbegin(); it != mehr.cend(); ++it) {
         basis[it.key()] = it.value();
@@ -85,14 +87,14 @@ Zustand plus(Zustand basis, const Zustand &mehr)
     return basis;
 }
 
-QString ohneKaufmannsUnd(QString text)
+QString withoutAmpersands(QString text)
 {
     return text.remove('&');
 }
 
 // The effective tooltip where the mouse rests: Qt passes the request up the
 // parents until one has a hint.
-QString tooltipBei(QWidget *fenster, QPoint imFenster)
+QString tooltipAt(QWidget *fenster, QPoint imFenster)
 {
     QToolTip::hideText();
     if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) {
@@ -110,42 +112,24 @@ QString tooltipBei(QWidget *fenster, QPoint imFenster)
 
 } // namespace
 
-class Form1Test : public QObject
+class Form1Test : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fenster> f;
-    TForm1 *w = nullptr;
-
     void neu(const std::vector<int> &skript)
     {
-        f->skript(skript);
+        f->script(skript);
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
     }
     void pruefe() { QTest::mouseClick(w->bPruefe, Qt::LeftButton); }
     void wiederhole() { QTest::mouseClick(w->bWiederhole, Qt::LeftButton); }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
-    void init()
-    {
-        f = std::make_unique<Fenster>();
-        w = &f->form1;
-        QVERIFY(f->bereit());
-    }
-
-    void cleanup()
-    {
-        w = nullptr;
-        f.reset();
-    }
-
     void startZustand()
     {
-        QCOMPARE(zeilen(zustand(*f)), zeilen(::startZustand));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), lines(::startZustand));
+        QCOMPARE(ruleViolations(*w), QStringList());
         QCOMPARE(QApplication::focusWidget(), w->bNeu);
         QCOMPARE(w->lTerm->geometry(), QRect(48, 40, 9, 37));
         QCOMPARE(w->windowTitle(), QStringLiteral("Tamsel2"));
@@ -155,66 +139,68 @@ private slots:
     // The state table row by row, with the three rules after every event.
     void zustandstabelle()
     {
-        Zustand vorher = zustand(*f);
-        const auto schritt = [&](const Zustand &aenderungen) {
-            const QStringList soll = mitAenderungen(vorher, aenderungen);
-            vorher = zustand(*f);
+        WindowState vorher = windowState(*f);
+        const auto schritt = [&](const WindowState &aenderungen) {
+            const QStringList soll = withChanges(vorher, aenderungen);
+            vorher = windowState(*f);
             return soll;
         };
-        const QString woerter = wortbausteine("1234", "5678").join('|');
+        const QString woerter = wordPalette("1234", "5678").join('|');
 
-        neu(aufgabeTW());
-        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachNeu, {{"lTerm", gleichung + " (enabled)"},
-                                                             {"lbAuswahl", woerter},
-                                                             {"Aufgabe", "1: 1234 + 5678"}})));
-        QCOMPARE(regelverstoss(*w), QString());
+        neu(taskTW());
+        QCOMPARE(lines(windowState(*f)),
+                 schritt(merged(nachNeu, {{"lTerm", gleichung + " (enabled)"},
+                                          {"lbAuswahl", woerter},
+                                          {"Aufgabe", "1: 1234 + 5678"}})));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
-        f->klickeTexte({"zu", "die Zahl"});
-        QCOMPARE(zeilen(zustand(*f)), schritt({{"lWortform", "zu die Zahl "}}));
+        f->clickTexts({"zu", "die Zahl"});
+        QCOMPARE(lines(windowState(*f)), schritt({{"lWortform", "zu die Zahl "}}));
 
         pruefe();
-        QCOMPARE(zeilen(zustand(*f)), schritt(nachFalsch));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), schritt(nachFalsch));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
-        f->skript(umgekehrt(21));
+        f->script(reversedShuffle(21));
         wiederhole();
-        QStringList umgekehrteWoerter = wortbausteine("1234", "5678");
+        QStringList umgekehrteWoerter = wordPalette("1234", "5678");
         std::reverse(umgekehrteWoerter.begin(), umgekehrteWoerter.end());
-        QCOMPARE(zeilen(zustand(*f)),
-                 schritt(plus(nachWiederhole, {{"lbAuswahl", umgekehrteWoerter.join('|')}})));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)),
+                 schritt(merged(nachWiederhole, {{"lbAuswahl", umgekehrteWoerter.join('|')}})));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
-        f->klickeTexte(bloeckeFrage0);
-        vorher = zustand(*f);
+        f->clickTexts(bloeckeFrage0);
+        vorher = windowState(*f);
         pruefe();
-        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachRichtig, {{"Panel2", "Wert: 4444"}})));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), schritt(merged(nachRichtig, {{"Panel2", "Wert: 4444"}})));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
         w->mWT->trigger();
-        QCOMPARE(zeilen(zustand(*f)), schritt({{"lTerm", gleichung + " (disabled)"},
-                                               {"Memo", "shown: "},
-                                               {"GroupBox3", "Die Gleichung lautet:"},
-                                               {"mTW", "unchecked"},
-                                               {"mWT", "checked"}}));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), schritt({{"lTerm", gleichung + " (disabled)"},
+                                                  {"Memo", "shown: "},
+                                                  {"GroupBox3", "Die Gleichung lautet:"},
+                                                  {"mTW", "unchecked"},
+                                                  {"mWT", "checked"}}));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
-        neu(aufgabeWT());
-        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachNeu, {{"Memo", "shown: " + frage0},
-                                                             {"lbAuswahl", "=|x|1234|+|5678"}})));
-        QCOMPARE(regelverstoss(*w), QString());
+        neu(taskWT());
+        QCOMPARE(lines(windowState(*f)),
+                 schritt(merged(nachNeu,
+                                {{"Memo", "shown: " + frage0}, {"lbAuswahl", "=|x|1234|+|5678"}})));
+        QCOMPARE(ruleViolations(*w), QStringList());
 
-        f->klickeTexte({"x", "+", "1234", "=", "5678"});
-        vorher = zustand(*f);
+        f->clickTexts({"x", "+", "1234", "=", "5678"});
+        vorher = windowState(*f);
         pruefe();
-        QCOMPARE(zeilen(zustand(*f)), schritt(plus(nachRichtig, {{"Panel2", "Wert: 4444"}})));
+        QCOMPARE(lines(windowState(*f)), schritt(merged(nachRichtig, {{"Panel2", "Wert: 4444"}})));
 
         w->mTW->trigger();
-        QCOMPARE(zeilen(zustand(*f)), schritt({{"lTerm", " (enabled)"},
-                                               {"Memo", "hidden: " + frage0},
-                                               {"GroupBox3", "Die Wortform lautet:"},
-                                               {"mTW", "checked"},
-                                               {"mWT", "unchecked"}}));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), schritt({{"lTerm", " (enabled)"},
+                                                  {"Memo", "hidden: " + frage0},
+                                                  {"GroupBox3", "Die Wortform lautet:"},
+                                                  {"mTW", "checked"},
+                                                  {"mWT", "unchecked"}}));
+        QCOMPARE(ruleViolations(*w), QStringList());
     }
 
     void neuOhneRechenartAendertNichts()
@@ -222,64 +208,64 @@ private slots:
         for (QCheckBox *box : {w->cbAdd, w->cbSub, w->cbMult, w->cbDiv}) {
             box->setChecked(false);
         }
-        const QStringList zuBeginn = zeilen(zustand(*f));
+        const QStringList zuBeginn = lines(windowState(*f));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
-        QCOMPARE(zeilen(zustand(*f)), zuBeginn);
+        QCOMPARE(lines(windowState(*f)), zuBeginn);
 
         w->cbAdd->setChecked(true);
-        neu(aufgabeTW());
-        f->klickeTexte({"zu", "um"});
+        neu(taskTW());
+        f->clickTexts({"zu", "um"});
         pruefe();
         w->cbAdd->setChecked(false);
-        f->zufall.ProtokollLoeschen();
-        const QStringList mitAufgabe = zeilen(zustand(*f));
+        f->random.clearCalls();
+        const QStringList mitAufgabe = lines(windowState(*f));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
         w->Neu1->trigger();
-        QCOMPARE(zeilen(zustand(*f)), mitAufgabe);
-        QCOMPARE(f->zufall.Protokoll(), std::string());
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), mitAufgabe);
+        QCOMPARE(f->random.calls(), std::string());
+        QCOMPARE(ruleViolations(*w), QStringList());
     }
 
     void rechenartWirktErstBeimNaechstenNeu()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         w->cbAdd->setChecked(false);
         w->cbDiv->setChecked(true);
-        f->tippe(frage0 + ' ');
+        f->typeAnswer(frage0 + ' ');
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
 
         // Kind 1 is drawn first and thrown away, then kind 6 is taken.
-        neu(verkette({aufgabeSkript(1, 1, 2), aufgabeSkript(6, 3, 4), ungemischt(21)}));
+        neu(joined({taskScript(1, 1, 2), taskScript(6, 3, 4), unshuffled(21)}));
         QCOMPARE(w->lTerm->text(), QStringLiteral("x : 3 = 4"));
     }
 
     void wiederholeImmerWieder()
     {
-        neu(aufgabeTW());
-        f->klickeTexte(bloeckeFrage0);
+        neu(taskTW());
+        f->clickTexts(bloeckeFrage0);
         pruefe();
         for (int runde = 0; runde < 3; ++runde) {
-            f->klickeTexte({"mit"});
-            f->zufall.ProtokollLoeschen();
-            const Zustand vorher = zustand(*f);
+            f->clickTexts({"mit"});
+            f->random.clearCalls();
+            const WindowState vorher = windowState(*f);
             wiederhole();
-            QCOMPARE(f->zufall.Protokoll(), std::string("S 21 20 19 18 17 16 15 14 13 12 11 10 "
-                                                        "9 8 7 6 5 4 3 2"));
-            Zustand soll = plus(vorher, nachWiederhole);
+            QCOMPARE(f->random.calls(), std::string("S 21 20 19 18 17 16 15 14 13 12 11 10 "
+                                                    "9 8 7 6 5 4 3 2"));
+            WindowState soll = merged(vorher, nachWiederhole);
             soll.remove("lbAuswahl");
-            Zustand ist = zustand(*f);
+            WindowState ist = windowState(*f);
             QStringList eintraege = ist.take("lbAuswahl").split('|');
-            QCOMPARE(zeilen(ist), zeilen(soll));
-            QStringList palette = wortbausteine("1234", "5678");
+            QCOMPARE(lines(ist), lines(soll));
+            QStringList palette = wordPalette("1234", "5678");
             eintraege.sort();
             palette.sort();
             QCOMPARE(eintraege, palette);
-            QCOMPARE(regelverstoss(*w), QString());
+            QCOMPARE(ruleViolations(*w), QStringList());
             QVERIFY(!w->bWiederhole->isHidden());
         }
         // The same task judged again earns the same value.
-        f->klickeTexte(bloeckeFrage0);
+        f->clickTexts(bloeckeFrage0);
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
         QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
@@ -287,15 +273,15 @@ private slots:
 
     void nachPruefeKeinZweitesUrteil()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         pruefe();
-        const Zustand nachUrteil = zustand(*f);
-        f->klickeTexte({"?", "?"});
-        QCOMPARE(f->antwort(), QStringLiteral("? ? "));
+        const WindowState nachUrteil = windowState(*f);
+        f->clickTexts({"?", "?"});
+        QCOMPARE(f->answer(), QStringLiteral("? ? "));
         QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
-        Zustand soll = nachUrteil;
+        WindowState soll = nachUrteil;
         soll["lWortform"] = "? ? ";
-        QCOMPARE(zeilen(zustand(*f)), zeilen(soll));
+        QCOMPARE(lines(windowState(*f)), lines(soll));
     }
 
     void pruefeUrteilt_data()
@@ -306,8 +292,8 @@ private slots:
         QTest::addColumn<QString>("eingefuegt");
         QTest::addColumn<QString>("werttext");
 
-        const auto TW = aufgabeTW();
-        const auto WT = aufgabeWT();
+        const auto TW = taskTW();
+        const auto WT = taskWT();
         const QString nbsp(QChar(0x00A0));
         // clang-format off
         QTest::newRow("clicked wording 0") << false << TW << bloeckeFrage0 << "" << "Wert: 4444";
@@ -343,13 +329,13 @@ private slots:
         QTest::newRow("question as the answer") << true << WT << QStringList() << frage0 + ' '
             << "";
         QTest::newRow("equation in the form of its kind") << true
-            << verkette({aufgabeSkript(0, 12, 30), ungemischt(5), {0}}) << QStringList()
+            << joined({taskScript(0, 12, 30), unshuffled(5), {0}}) << QStringList()
             << "12 + x = 30 " << "Wert: 18";
         QTest::newRow("equation in the other form") << true
-            << verkette({aufgabeSkript(0, 12, 30), ungemischt(5), {0}}) << QStringList()
+            << joined({taskScript(0, 12, 30), unshuffled(5), {0}}) << QStringList()
             << "x + 12 = 30 " << "";
         QTest::newRow("largest value") << true
-            << verkette({aufgabeSkript(6, 9999, 9999), ungemischt(5), {0}}) << QStringList()
+            << joined({taskScript(6, 9999, 9999), unshuffled(5), {0}}) << QStringList()
             << "x : 9999 = 9999 " << "Wert: 99980001";
         // clang-format on
     }
@@ -369,19 +355,19 @@ private slots:
             box->setChecked(true);
         }
         neu(skript);
-        f->klickeTexte(bloecke);
+        f->clickTexts(bloecke);
         if (!eingefuegt.isEmpty()) {
-            fuegeTextEin(w->lWortform, eingefuegt);
+            WindowFixture::pasteText(w->lWortform, eingefuegt);
         }
-        const QString zeile = f->antwort();
+        const QString zeile = f->answer();
         const bool richtig = !werttext.isEmpty();
-        const Zustand vorher = zustand(*f);
+        const WindowState vorher = windowState(*f);
         pruefe();
-        Zustand soll = plus(vorher, richtig ? nachRichtig : nachFalsch);
+        WindowState soll = merged(vorher, richtig ? nachRichtig : nachFalsch);
         soll["Panel2"] = werttext;
-        QCOMPARE(zeilen(zustand(*f)), zeilen(soll));
-        QCOMPARE(regelverstoss(*w), QString());
-        QCOMPARE(f->antwort(), zeile);
+        QCOMPARE(lines(windowState(*f)), lines(soll));
+        QCOMPARE(ruleViolations(*w), QStringList());
+        QCOMPARE(f->answer(), zeile);
     }
 
     // The check sees exactly what the field holds; reading changes nothing.
@@ -413,7 +399,7 @@ private slots:
     {
         QFETCH(QString, eingabe);
         QFETCH(QString, gelesen);
-        fuegeTextEin(w->lWortform, eingabe);
+        WindowFixture::pasteText(w->lWortform, eingabe);
         const int revision = w->lWortform->document()->revision();
         QCOMPARE(w->lWortform->exactText(), gelesen);
         QCOMPARE(w->lWortform->exactUtf8(), gelesen.toUtf8().toStdString());
@@ -422,74 +408,75 @@ private slots:
 
     void formatierterTextZaehltNurAlsText()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         auto *daten = new QMimeData;
         daten->setHtml("<b>zu welcher Zahl</b> muss man <i>1234</i> addieren um 5678 zu "
                        "erhalten ?&nbsp;");
         daten->setText("zu welcher Zahl muss man 1234 addieren um 5678 zu erhalten ? ");
-        fuegeEin(w->lWortform, daten);
-        QCOMPARE(f->antwort(), daten->text());
+        WindowFixture::paste(w->lWortform, static_cast<int>(f->answer().size()), daten);
+        QCOMPARE(f->answer(), daten->text());
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
     }
 
     void getippterTextBleibt()
     {
-        neu(aufgabeTW());
-        f->tippe("zu welcher");
+        neu(taskTW());
+        f->typeAnswer("zu welcher");
         QTest::keyClick(w->lWortform, Qt::Key_Return);
         QTest::keyClick(w->lWortform, Qt::Key_Backspace);
         QTest::keyClicks(w->lWortform, " Zahl ");
-        f->klickeTexte({"muss man"});
-        QCOMPARE(f->antwort(), QStringLiteral("zu welcher Zahl muss man "));
+        f->clickTexts({"muss man"});
+        QCOMPARE(f->answer(), QStringLiteral("zu welcher Zahl muss man "));
     }
 
     void langeZeileBleibtSchnell()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         const QString lang(100000, QLatin1Char('a'));
-        fuegeTextEin(w->lWortform, lang + "\n" + lang);
+        WindowFixture::pasteText(w->lWortform, lang + "\n" + lang);
         // Marks the field's first paragraph: rebuilding the field would drop it.
         auto *marke = new QTextBlockUserData;
         w->lWortform->document()->firstBlock().setUserData(marke);
 
         QElapsedTimer uhr;
         uhr.start();
-        f->klickeTexte({"zu", "um", "?"});
+        f->clickTexts({"zu", "um", "?"});
         const qint64 ms = uhr.elapsed();
         // A figure for the reader only; the mark below is what proves the
         // field was extended at its end and not rebuilt.
         qInfo("three appends to a 200,000-character line took %lld ms", ms);
         QCOMPARE(w->lWortform->document()->firstBlock().userData(), marke);
-        QCOMPARE(f->antwort(), lang + "\n" + lang + "zu um ? ");
+        QCOMPARE(f->answer(), lang + "\n" + lang + "zu um ? ");
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
     }
 
     void richtungWechselMittenInDerAufgabe()
     {
-        neu(aufgabeTW());
-        f->klickeTexte(bloeckeFrage0);
-        const Zustand vorher = zustand(*f);
+        neu(taskTW());
+        f->clickTexts(bloeckeFrage0);
+        const WindowState vorher = windowState(*f);
         w->mWT->trigger();
-        QCOMPARE(zeilen(zustand(*f)),
-                 mitAenderungen(vorher, {{"lTerm", gleichung + " (disabled)"},
-                                         {"Memo", "shown: "},
-                                         {"GroupBox3", "Die Gleichung lautet:"},
-                                         {"mTW", "unchecked"},
-                                         {"mWT", "checked"}}));
+        QCOMPARE(lines(windowState(*f)),
+                 withChanges(vorher, {{"lTerm", gleichung + " (disabled)"},
+                                      {"Memo", "shown: "},
+                                      {"GroupBox3", "Die Gleichung lautet:"},
+                                      {"mTW", "unchecked"},
+                                      {"mWT", "checked"}}));
         // The wording clicked from the old list is no equation.
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
         QStringList zeilenImDialog;
-        f->hilfe([&] { zeilenImDialog = f->form2->rAntworten->toPlainText().split('\n'); });
+        QVERIFY(f->openSolutions(
+            [&] { zeilenImDialog = f->Form2.rAntworten->toPlainText().split('\n'); }));
         QCOMPARE(zeilenImDialog, QStringList{gleichung});
 
         // No task was ever made in this direction: the number blocks are empty.
-        f->skript(ungemischt(5));
+        f->script(unshuffled(5));
         wiederhole();
-        QCOMPARE(f->eintraege(), (QStringList{"=", "x", "", "", ""}));
-        f->tippe(gleichung + ' ');
+        QCOMPARE(f->entries(), (QStringList{"=", "x", "", "", ""}));
+        f->typeAnswer(gleichung + ' ');
         pruefe();
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("OK"));
         QCOMPARE(f->panel(TForm1::Panel::Value), QStringLiteral("Wert: 4444"));
@@ -498,38 +485,38 @@ private slots:
     void wiederholeNachWechselOhneAufgabeInDieserRichtung()
     {
         w->mWT->trigger();
-        neu(aufgabeWT());
+        neu(taskWT());
         w->mTW->trigger();
-        f->skript(ungemischt(21));
+        f->script(unshuffled(21));
         pruefe();
         wiederhole();
-        QCOMPARE(f->eintraege(), wortbausteine("", ""));
+        QCOMPARE(f->entries(), wordPalette("", ""));
         QCOMPARE(w->lTerm->text(), QString());
     }
 
     void markierteRichtungNochmalGewaehlt()
     {
-        neu(aufgabeTW());
-        f->klickeTexte({"zu"});
-        const Zustand vorher = zustand(*f);
+        neu(taskTW());
+        f->clickTexts({"zu"});
+        const WindowState vorher = windowState(*f);
         w->mTW->trigger();
-        QCOMPARE(zeilen(zustand(*f)), mitAenderungen(vorher, {{"lTerm", " (enabled)"}}));
+        QCOMPARE(lines(windowState(*f)), withChanges(vorher, {{"lTerm", " (enabled)"}}));
 
         w->mWT->trigger();
-        neu(aufgabeWT());
-        const Zustand imWT = zustand(*f);
+        neu(taskWT());
+        const WindowState imWT = windowState(*f);
         // Through the real menu: Alt+A opens it, W alone chooses the marked item.
         QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(w->Aufgabenart1->isVisible());
         QTest::keyClick(w->Aufgabenart1, Qt::Key_W);
         QTRY_VERIFY(!w->Aufgabenart1->isVisible());
-        QCOMPARE(zeilen(zustand(*f)), mitAenderungen(imWT, {{"Memo", "shown: "}}));
-        QCOMPARE(regelverstoss(*w), QString());
+        QCOMPARE(lines(windowState(*f)), withChanges(imWT, {{"Memo", "shown: "}}));
+        QCOMPARE(ruleViolations(*w), QStringList());
     }
 
     void menueBefehleMitAltBuchstaben()
     {
-        f->skript(aufgabeTW());
+        f->script(taskTW());
         QTest::keyClick(w, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w->lTerm->text(), gleichung);
         QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
@@ -562,9 +549,9 @@ private slots:
 
     void menueHinweiseErscheinenNirgends()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         pruefe();
-        const Zustand vorher = zustand(*f);
+        const WindowState vorher = windowState(*f);
         // Hovering an item on the bar and one in the open sub-menu.
         w->MainMenu1->setActiveAction(w->Aufgabenart1->menuAction());
         QTRY_VERIFY(w->Aufgabenart1->isVisible());
@@ -576,7 +563,7 @@ private slots:
             QVERIFY(w->statusPanel(panel)->isVisible());
         }
         w->Aufgabenart1->hide();
-        QCOMPARE(zeilen(zustand(*f)), zeilen(vorher));
+        QCOMPARE(lines(windowState(*f)), lines(vorher));
     }
 
     void tooltips_data()
@@ -618,7 +605,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, stelle);
         QFETCH(QString, hinweis);
-        neu(aufgabeTW());
+        neu(taskTW());
         // Everything shown at once; Memo then covers lTerm, so lTerm is
         // asked with Memo hidden.
         for (QWidget *control : std::initializer_list<QWidget *>{w->bPruefe, w->bWiederhole,
@@ -638,7 +625,7 @@ private slots:
         const QPoint imFenster = control->mapTo(w, stelle);
         QCOMPARE(w->childAt(imFenster) == control || control->isAncestorOf(w->childAt(imFenster)),
                  true);
-        QCOMPARE(tooltipBei(w, imFenster), hinweis);
+        QCOMPARE(tooltipAt(w, imFenster), hinweis);
     }
 
     void barrierefreiheit_data()
@@ -684,13 +671,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, gesprochen);
         QFETCH(QString, beschreibung);
-        neu(aufgabeTW());
+        neu(taskTW());
         pruefe();
         auto *control = w->findChild<QWidget *>(name);
         QVERIFY(control != nullptr);
         QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(control);
         QVERIFY(zugang != nullptr);
-        QCOMPARE(ohneKaufmannsUnd(zugang->text(QAccessible::Name)), gesprochen);
+        QCOMPARE(withoutAmpersands(zugang->text(QAccessible::Name)), gesprochen);
         QCOMPARE(zugang->text(QAccessible::Description), beschreibung);
     }
 
@@ -700,7 +687,7 @@ private slots:
         QVERIFY(leiste != nullptr);
         QStringList namen;
         for (int i = 0; i < leiste->childCount(); ++i) {
-            namen.append(ohneKaufmannsUnd(leiste->child(i)->text(QAccessible::Name)));
+            namen.append(withoutAmpersands(leiste->child(i)->text(QAccessible::Name)));
         }
         QCOMPARE(namen, (QStringList{"Ende", "Neu", "Prüfe", "Wiederhole", "Aufgabenart"}));
     }
@@ -725,9 +712,9 @@ private slots:
         QFETCH(QStringList, reihe);
         if (lage == 2) {
             w->mWT->trigger();
-            neu(aufgabeWT());
+            neu(taskWT());
         } else if (lage > 0) {
-            neu(aufgabeTW());
+            neu(taskTW());
         }
         if (lage == 3) {
             pruefe();
@@ -741,13 +728,13 @@ private slots:
         QCOMPARE(besucht, reihe);
         // Tab through the text fields typed nothing, and moving into the
         // list chose nothing.
-        QCOMPARE(f->antwort(), QString());
+        QCOMPARE(f->answer(), QString());
         QCOMPARE(w->Memo->exactText().contains('\t'), false);
     }
 
     void endeSchliesstDasFenster()
     {
-        neu(aufgabeTW());
+        neu(taskTW());
         w->Ende1->trigger();
         QVERIFY(!w->isVisible());
     }

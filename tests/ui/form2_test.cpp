@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_fixture.h"
+#include "exact_text.h"
+#include "window_state.h"
+#include "window_test.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -24,40 +26,25 @@ const QStringList wortlauteTyp0{
     "welche Zahl muss man zu 12 addieren um 30 zu erhalten ?",
 };
 
-// The field's text as it holds it, no-break spaces included.
-QString rohText(const QPlainTextEdit *feld)
-{
-    return feld->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
-}
-
-QStringList zeilenVon(const QPlainTextEdit *feld)
-{
-    return rohText(feld).split('\n');
-}
-
 } // namespace
 
-class Form2Test : public QObject
+class Form2Test : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fenster> f;
-    TForm1 *w = nullptr;
-    TForm2 *d = nullptr;
-
     void neu(bool gleichungGefragt, int typ, int zahl1, int zahl2)
     {
         if (gleichungGefragt) {
             w->mWT->trigger();
         }
-        f->skript(verkette(
-            {aufgabeSkript(typ, zahl1, zahl2), ungemischt(gleichungGefragt ? 5 : 21), {0}}));
+        f->script(
+            joined({taskScript(typ, zahl1, zahl2), unshuffled(gleichungGefragt ? 5 : 21), {0}}));
         QTest::mouseClick(w->bNeu, Qt::LeftButton);
     }
 
     // What the dialog showed while it was open.
-    struct Anblick
+    struct Sight
     {
         bool offen = false;
         bool modal = false;
@@ -66,14 +53,14 @@ private:
         QPoint platz;
     };
 
-    Anblick hilfe(const std::function<void()> &waehrenddessen = {})
+    Sight hilfe(const std::function<void()> &waehrenddessen = {})
     {
-        Anblick anblick;
-        f->hilfe([&] {
+        Sight anblick;
+        f->openSolutions([&] {
             anblick.offen = d->isVisible();
             anblick.modal = QApplication::activeModalWidget() == d;
-            anblick.antwort = rohText(d->rAntwort);
-            anblick.antworten = zeilenVon(d->rAntworten);
+            anblick.antwort = exactText(d->rAntwort);
+            anblick.antworten = exactText(d->rAntworten).split('\n');
             anblick.platz = d->pos();
             if (waehrenddessen) {
                 waehrenddessen();
@@ -83,23 +70,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
-    void init()
-    {
-        f = std::make_unique<Fenster>();
-        w = &f->form1;
-        d = f->form2;
-        QVERIFY(f->bereit());
-    }
-
-    void cleanup()
-    {
-        w = nullptr;
-        d = nullptr;
-        f.reset();
-    }
-
     void fenster()
     {
         QCOMPARE(d->windowTitle(), QStringLiteral("Mögliche Antwort(en):"));
@@ -183,18 +153,18 @@ private slots:
             box->setChecked(true);
         }
         neu(gleichungGefragt, typ, zahl1, zahl2);
-        fuegeTextEin(w->lWortform, eingabe);
+        WindowFixture::pasteText(w->lWortform, eingabe);
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
         QCOMPARE(f->panel(TForm1::Panel::Verdict), QStringLiteral("falsch"));
-        const Zustand vorher = zustand(*f);
+        const WindowState vorher = windowState(*f);
 
-        const Anblick anblick = hilfe();
+        const Sight anblick = hilfe();
         QVERIFY(anblick.offen);
         QVERIFY(anblick.modal);
         QCOMPARE(anblick.antwort, eingabe);
         QCOMPARE(anblick.antworten, antworten);
         QVERIFY(d->isHidden());
-        QCOMPARE(zeilen(zustand(*f)), zeilen(vorher));
+        QCOMPARE(lines(windowState(*f)), lines(vorher));
     }
 
     void mehrmalsGeoeffnet()
@@ -202,18 +172,18 @@ private slots:
         neu(false, 1, 1234, 5678);
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
         // The pupil types into both fields; nothing of it stays or counts.
-        const Anblick erster = hilfe([&] {
+        const Sight erster = hilfe([&] {
             QTest::keyClicks(d->rAntwort, "abc");
             QTest::keyClicks(d->rAntworten, "xyz");
         });
         QCOMPARE(erster.antworten, wortlauteTyp1);
-        QCOMPARE(f->antwort(), QString());
+        QCOMPARE(f->answer(), QString());
 
-        f->klickeTexte({"zu", "welcher Zahl"});
-        const Anblick zweiter = hilfe();
+        f->clickTexts({"zu", "welcher Zahl"});
+        const Sight zweiter = hilfe();
         QCOMPARE(zweiter.antwort, QStringLiteral("zu welcher Zahl "));
         QCOMPARE(zweiter.antworten, wortlauteTyp1);
-        const Anblick dritter = hilfe();
+        const Sight dritter = hilfe();
         QCOMPARE(dritter.antworten, wortlauteTyp1);
         QVERIFY(!w->bHilfe->isHidden());
     }
@@ -232,7 +202,7 @@ private slots:
     {
         neu(false, 1, 1234, 5678);
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
-        const Zustand vorher = zustand(*f);
+        const WindowState vorher = windowState(*f);
         // Clicks through the window system, as a real mouse: the modal
         // dialog blocks them.
         hilfe([&] {
@@ -241,7 +211,7 @@ private slots:
             QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
                               w->bWiederhole->mapTo(w, QPoint(40, 40)));
         });
-        QCOMPARE(zeilen(zustand(*f)), zeilen(vorher));
+        QCOMPARE(lines(windowState(*f)), lines(vorher));
     }
 
     void schliessen_data()
@@ -304,7 +274,7 @@ private slots:
         QTest::mouseClick(w->bPruefe, Qt::LeftButton);
         QPoint mitteDialog;
         QPoint verschoben;
-        const Anblick erster = hilfe([&] {
+        const Sight erster = hilfe([&] {
             mitteDialog = d->frameGeometry().center();
             // As the window manager moves it when the pupil drags it.
             d->windowHandle()->setPosition(40, 50);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tamsel2 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fonts.h"
 #include "fragen.h"
-#include "window_fixture.h"
+#include "window_state.h"
+#include "window_test.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -14,7 +14,7 @@ namespace {
 
 // The widest texts a task can put on screen: every wording of every kind
 // and every equation, with four-digit numbers.
-QStringList breitesteTexte(bool gleichungen)
+QStringList widestTexts(bool gleichungen)
 {
     QStringList texte;
     for (int typ = 0; typ < 8; ++typ) {
@@ -38,7 +38,7 @@ QStringList breitesteTexte(bool gleichungen)
 }
 
 // The height the text takes when wrapped at the field's width.
-int umbrochen(const QWidget *feld, const QString &text)
+int wrappedHeight(const QWidget *feld, const QString &text)
 {
     return feld->fontMetrics()
         .boundingRect(QRect(0, 0, feld->width(), 10000), Qt::TextWordWrap, text + ' ')
@@ -47,32 +47,14 @@ int umbrochen(const QWidget *feld, const QString &text)
 
 } // namespace
 
-class LayoutTest : public QObject
+class LayoutTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fenster> f;
-    TForm1 *w = nullptr;
-
     QWidget *control(const QString &name) const { return w->findChild<QWidget *>(name); }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
-    void init()
-    {
-        f = std::make_unique<Fenster>();
-        w = &f->form1;
-        QVERIFY(f->bereit());
-    }
-
-    void cleanup()
-    {
-        w = nullptr;
-        f.reset();
-    }
-
     void steuerelemente_data()
     {
         QTest::addColumn<QString>("name");
@@ -163,7 +145,7 @@ private slots:
         qInfo("font: %s", qPrintable(info.family()));
         QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(w->font()).pixelSize(), 11);
-        QCOMPARE(QFontInfo(f->form2->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(f->Form2.font()).family(), QStringLiteral("Liberation Sans"));
     }
 
     // No caption is cut short: each button's and box's text fits within it.
@@ -171,7 +153,7 @@ private slots:
     {
         const QList<QAbstractButton *> knoepfe =
             w->centralWidget()->findChildren<QAbstractButton *>() +
-            f->form2->findChildren<QAbstractButton *>();
+            f->Form2.findChildren<QAbstractButton *>();
         QCOMPARE(knoepfe.size(), 9);
         for (QAbstractButton *knopf : knoepfe) {
             const int text = knopf->fontMetrics().horizontalAdvance(knopf->text());
@@ -199,15 +181,16 @@ private slots:
     // every right answer in the answer line, without a scroll bar.
     void aufgabenPassen()
     {
-        for (const QString &gleichung : breitesteTexte(true)) {
+        for (const QString &gleichung : widestTexts(true)) {
             const int breite = w->lTerm->fontMetrics().horizontalAdvance(gleichung);
             QVERIFY2(w->lTerm->x() + breite <= w->GroupBox1->width() - 8, qPrintable(gleichung));
         }
-        const QStringList fragen = breitesteTexte(false);
+        const QStringList fragen = widestTexts(false);
         QVERIFY(fragen.size() == 6 + 7 * 4);
         for (const QString &frage : fragen) {
-            QVERIFY2(umbrochen(w->Memo, frage) <= w->Memo->height(), qPrintable(frage));
-            QVERIFY2(umbrochen(w->lWortform, frage) <= w->lWortform->height(), qPrintable(frage));
+            QVERIFY2(wrappedHeight(w->Memo, frage) <= w->Memo->height(), qPrintable(frage));
+            QVERIFY2(wrappedHeight(w->lWortform, frage) <= w->lWortform->height(),
+                     qPrintable(frage));
         }
     }
 

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "convert.h"
-#include "orakel.h"
+#include "exact_text.h"
+#include "oracle.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,7 @@
 // from the same seeded numbers it hands to the window's scripted random
 // source, so it predicts the task, the list and the question instead of
 // reading them from the window; verdicts and wordings come from the oracle.
-namespace modell {
+namespace model {
 
 inline const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 inline const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
@@ -28,37 +29,37 @@ using ::qt;
 
 // The numbers one command draws, in the order a scripted source hands them
 // out, and the calls as SkriptZufall logs them ("S 8 10000 ...").
-struct Ziehungen
+struct Draws
 {
-    std::vector<int> werte;
-    std::string protokoll;
+    std::vector<int> values;
+    std::string calls;
 };
 
 // Draws from a seed and writes down what it drew.
-class Wuerfel
+class Dice
 {
 public:
-    explicit Wuerfel(std::uint32_t saat) : generator(saat) {}
+    explicit Dice(std::uint32_t seed) : generator(seed) {}
 
-    void starte() { log("S"); }
+    void reseed() { log("S"); }
 
-    int zahl(int n)
+    int draw(int n)
     {
         const int wert = static_cast<int>(generator() % static_cast<std::uint32_t>(n));
-        ziehungen.werte.push_back(wert);
+        draws.values.push_back(wert);
         log(std::to_string(n));
         return wert;
     }
 
-    Ziehungen ziehungen;
+    Draws draws;
 
 private:
-    void log(const std::string &eintrag)
+    void log(const std::string &entry)
     {
-        if (!ziehungen.protokoll.empty()) {
-            ziehungen.protokoll += ' ';
+        if (!draws.calls.empty()) {
+            draws.calls += ' ';
         }
-        ziehungen.protokoll += eintrag;
+        draws.calls += entry;
     }
 
     std::mt19937 generator;
@@ -66,30 +67,30 @@ private:
 
 // Where the keyboard focus is, as far as the model needs it: the list
 // reacts to gaining it, the fields are typed into.
-enum class Fokus
+enum class Focus
 {
-    Anderes,
-    Liste,
-    Antwort,
+    Other,
+    List,
+    Answer,
     Memo,
 };
 
-enum class Taste
+enum class Key
 {
-    Hoch,
-    Runter,
-    Anfang,
-    Ende,
+    Up,
+    Down,
+    Home,
+    End,
 };
 
-inline const char *name(Taste taste)
+inline const char *keyName(Key key)
 {
-    switch (taste) {
-    case Taste::Hoch:
+    switch (key) {
+    case Key::Up:
         return "Up";
-    case Taste::Runter:
+    case Key::Down:
         return "Down";
-    case Taste::Anfang:
+    case Key::Home:
         return "Home";
     default:
         return "End";
@@ -97,7 +98,7 @@ inline const char *name(Taste taste)
 }
 
 // The draw condition of each kind on its pair.
-inline bool bedingungErfuellt(std::int32_t typ, std::int32_t a, std::int32_t b)
+inline bool pairAllowed(std::int32_t typ, std::int32_t a, std::int32_t b)
 {
     switch (typ) {
     case 0:
@@ -117,15 +118,15 @@ inline bool bedingungErfuellt(std::int32_t typ, std::int32_t a, std::int32_t b)
 }
 
 // Fisher-Yates from the top after a reseed, on 1..n.
-inline std::vector<int> mische(Wuerfel &wuerfel, int n)
+inline std::vector<int> shuffled(Dice &dice, int n)
 {
     std::vector<int> folge(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         folge[static_cast<std::size_t>(i)] = i + 1;
     }
-    wuerfel.starte();
+    dice.reseed();
     for (int i = n; i >= 2; --i) {
-        const int j = wuerfel.zahl(i) + 1;
+        const int j = dice.draw(i) + 1;
         std::swap(folge[static_cast<std::size_t>(i - 1)], folge[static_cast<std::size_t>(j - 1)]);
     }
     return folge;
@@ -134,15 +135,15 @@ inline std::vector<int> mische(Wuerfel &wuerfel, int n)
 // Splits an accepted line into texts of the list, the two-word blocks
 // first unless `getrennt` asks to build "zu erhalten" from "zu" and
 // "erhalten" where it can. Empty if the list lacks a block.
-inline QStringList bausteineFuer(const QString &zeile, const QStringList &liste, bool getrennt)
+inline QStringList blocksFor(const QString &zeile, const QStringList &list, bool getrennt)
 {
     const QStringList woerter = zeile.trimmed().split(QLatin1Char(' '));
     QStringList bausteine;
     for (qsizetype i = 0; i < woerter.size(); ++i) {
         const QString paar =
             i + 1 < woerter.size() ? woerter[i] + QLatin1Char(' ') + woerter[i + 1] : QString();
-        const bool einzeln = liste.contains(woerter[i]);
-        if (!paar.isEmpty() && liste.contains(paar) && !(getrennt && einzeln)) {
+        const bool einzeln = list.contains(woerter[i]);
+        if (!paar.isEmpty() && list.contains(paar) && !(getrennt && einzeln)) {
             bausteine.append(paar);
             ++i;
         } else if (einzeln) {
@@ -154,25 +155,25 @@ inline QStringList bausteineFuer(const QString &zeile, const QStringList &liste,
     return bausteine;
 }
 
-struct Modell
+struct WindowModel
 {
-    Modell()
+    WindowModel()
     {
-        for (std::size_t i = 0; i < orakel::festeWortbausteine.size(); ++i) {
-            wortbausteine[i] = std::string(orakel::festeWortbausteine[i]);
+        for (std::size_t i = 0; i < oracle::fixedWordBlocks.size(); ++i) {
+            wortbausteine[i] = std::string(oracle::fixedWordBlocks[i]);
         }
-        for (std::size_t i = 0; i < orakel::festeGleichungsbausteine.size(); ++i) {
-            gleichungsbausteine[i] = std::string(orakel::festeGleichungsbausteine[i]);
+        for (std::size_t i = 0; i < oracle::fixedEquationBlocks.size(); ++i) {
+            gleichungsbausteine[i] = std::string(oracle::fixedEquationBlocks[i]);
         }
     }
 
     // The check boxes cbAdd, cbSub, cbMult, cbDiv and the direction.
-    std::array<bool, 4> rechenarten{true, false, false, false};
+    std::array<bool, 4> operations{true, false, false, false};
     bool tw = true;
 
     // The task in force and whether one has been drawn yet.
     Aufgabe aufgabe;
-    bool gezogen = false;
+    bool drawn = false;
 
     // Both palettes in palette order (index 0 is block 1), and the display
     // orders of their last shuffles (empty before the first).
@@ -182,225 +183,213 @@ struct Modell
     std::vector<int> gleichungsfolge;
 
     // The list, its current and its selected row (-1 for none), and the focus.
-    QStringList liste;
-    int aktuell = -1;
-    int ausgewaehlt = -1;
-    Fokus fokus = Fokus::Anderes;
+    QStringList list;
+    int current = -1;
+    int selected = -1;
+    Focus focus = Focus::Other;
 
     // The rest of what the pupil sees.
-    QString antwort;
+    QString answer;
     bool pruefe = false;
     bool wiederhole = false;
     bool hilfe = false;
-    bool bild1 = false;
-    bool bild2 = false;
+    bool image1 = false;
+    bool image2 = false;
     QString panel0;
     QString panel2;
     QString term;
-    bool termAktiv = true;
-    bool memoSichtbar = false;
+    bool termEnabled = true;
+    bool memoShown = false;
     QString memo;
     QString groupBox3 = captionWortform;
 
     Richtung richtung() const { return tw ? Richtung::mTW : Richtung::mWT; }
 
-    bool keineRechenart() const
+    bool noOperation() const
     {
-        return !rechenarten[0] && !rechenarten[1] && !rechenarten[2] && !rechenarten[3];
+        return !operations[0] && !operations[1] && !operations[2] && !operations[3];
     }
 
     // What the check must say about the answer line now.
-    orakel::Urteil urteil() const
+    oracle::Verdict verdict() const
     {
-        return orakel::ErwartetesUrteil(richtung(), aufgabe, antwort.toUtf8().toStdString());
+        return oracle::expectedVerdict(richtung(), aufgabe, answer.toUtf8().toStdString());
     }
 
     // The lines the solutions dialog must list now.
-    QStringList loesungen() const
+    QStringList solutions() const
     {
         QStringList zeilen;
         if (tw) {
             for (const std::string &wortform :
-                 orakel::Wortformen(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2)) {
+                 oracle::wordings(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2)) {
                 zeilen.append(qt(wortform));
             }
         } else {
-            zeilen.append(qt(orakel::Gleichung(aufgabe)));
+            zeilen.append(qt(oracle::equation(aufgabe)));
         }
         return zeilen;
     }
 
     // "Neu": draws with the boxes as they are. Returns the draws the window
     // must make for it; none when no box is checked.
-    Ziehungen neu(std::uint32_t saat)
+    Draws newTask(std::uint32_t seed)
     {
-        if (keineRechenart()) {
+        if (noOperation()) {
             return {};
         }
-        Wuerfel wuerfel(saat);
-        ziehe(wuerfel);
+        Dice dice(seed);
+        draw(dice);
         panel2.clear();
         if (tw) {
-            term = qt(orakel::Gleichung(aufgabe));
-            wortbausteine[19] = orakel::Zahltext(aufgabe.Zahl1);
-            wortbausteine[20] = orakel::Zahltext(aufgabe.Zahl2);
+            term = qt(oracle::equation(aufgabe));
+            wortbausteine[19] = oracle::numberText(aufgabe.Zahl1);
+            wortbausteine[20] = oracle::numberText(aufgabe.Zahl2);
         } else {
-            gleichungsbausteine[2] = orakel::Zahltext(aufgabe.Zahl1);
+            gleichungsbausteine[2] = oracle::numberText(aufgabe.Zahl1);
             gleichungsbausteine[3] = aufgabe.Rechenzeichen;
-            gleichungsbausteine[4] = orakel::Zahltext(aufgabe.Zahl2);
+            gleichungsbausteine[4] = oracle::numberText(aufgabe.Zahl2);
         }
-        fuelle(wuerfel);
+        fill(dice);
         if (!tw) {
             const std::vector<std::string> wortformen =
-                orakel::Wortformen(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2);
+                oracle::wordings(aufgabe.Aufgabentyp, aufgabe.Zahl1, aufgabe.Zahl2);
             memo = qt(wortformen[static_cast<std::size_t>(
-                wuerfel.zahl(static_cast<int>(wortformen.size())))]);
+                dice.draw(static_cast<int>(wortformen.size())))]);
         }
-        antwort.clear();
+        answer.clear();
         panel0.clear();
         pruefe = true;
-        bild1 = bild2 = false;
+        image1 = image2 = false;
         wiederhole = false;
         hilfe = false;
-        return wuerfel.ziehungen;
+        return dice.draws;
     }
 
-    Ziehungen wiederholen(std::uint32_t saat)
+    Draws repeat(std::uint32_t seed)
     {
-        Wuerfel wuerfel(saat);
+        Dice dice(seed);
         panel2.clear();
-        fuelle(wuerfel);
-        antwort.clear();
+        fill(dice);
+        answer.clear();
         panel0.clear();
         pruefe = true;
-        bild1 = bild2 = false;
+        image1 = image2 = false;
         hilfe = false;
-        return wuerfel.ziehungen;
+        return dice.draws;
     }
 
-    void pruefen()
+    void check()
     {
-        const orakel::Urteil u = urteil();
+        const oracle::Verdict u = verdict();
         panel0 = qt(u.text);
-        if (u.richtig) {
-            bild1 = true;
-            panel2 = qt(u.werttext);
+        if (u.right) {
+            image1 = true;
+            panel2 = qt(u.valueText);
         } else {
-            bild2 = true;
+            image2 = true;
             hilfe = true;
         }
         pruefe = false;
         wiederhole = true;
         // The check hands the focus to "Wiederhole", whichever way it came.
-        fokus = Fokus::Anderes;
+        focus = Focus::Other;
     }
 
-    void waehleTW()
+    void chooseTW()
     {
         tw = true;
         term.clear();
-        termAktiv = true;
+        termEnabled = true;
         groupBox3 = captionWortform;
-        memoSichtbar = false;
-        if (fokus == Fokus::Memo) {
+        memoShown = false;
+        if (focus == Focus::Memo) {
             // The field that had the focus hides: Qt hands the focus on to
             // the next control in the tab chain, the list.
-            fokusInDieListe();
+            focusIntoList();
         }
     }
 
-    void waehleWT()
+    void chooseWT()
     {
         tw = false;
-        termAktiv = false;
+        termEnabled = false;
         groupBox3 = captionGleichung;
         memo.clear();
-        memoSichtbar = true;
+        memoShown = true;
     }
 
     // A left click on a row: it becomes current and selected and is chosen,
     // also when it was selected already.
-    void klicke(int zeile)
+    void clickRow(int zeile)
     {
-        fokus = Fokus::Liste;
-        aktuell = ausgewaehlt = zeile;
-        haengeAn(zeile);
+        focus = Focus::List;
+        current = selected = zeile;
+        append(zeile);
     }
 
     // The list gains the focus by other means than the mouse: with no
     // current row Qt makes the first one current, without selecting it.
-    void fokusInDieListe()
+    void focusIntoList()
     {
-        fokus = Fokus::Liste;
-        fokusZurueck();
+        focus = Focus::List;
+        focusBack();
     }
 
     // A popup (the sub-menu, the menu bar's keyboard mode) gives the focus
     // back to the control that had it, as a non-mouse focus-in.
-    void fokusZurueck()
+    void focusBack()
     {
-        if (fokus == Fokus::Liste && aktuell < 0 && !liste.isEmpty()) {
-            aktuell = 0;
+        if (focus == Focus::List && current < 0 && !list.isEmpty()) {
+            current = 0;
         }
     }
 
     // An arrow, Home or End key in the list, which has been given the focus.
-    void taste(Taste t)
+    void pressKey(Key t)
     {
-        if (fokus != Fokus::Liste) {
-            fokusInDieListe();
+        if (focus != Focus::List) {
+            focusIntoList();
         }
-        if (liste.isEmpty()) {
+        if (list.isEmpty()) {
             return;
         }
-        const int letzte = static_cast<int>(liste.size()) - 1;
+        const int letzte = static_cast<int>(list.size()) - 1;
         int ziel = 0;
-        if (aktuell >= 0) {
+        if (current >= 0) {
             switch (t) {
-            case Taste::Hoch:
-                ziel = std::max(aktuell - 1, 0);
+            case Key::Up:
+                ziel = std::max(current - 1, 0);
                 break;
-            case Taste::Runter:
-                ziel = std::min(aktuell + 1, letzte);
+            case Key::Down:
+                ziel = std::min(current + 1, letzte);
                 break;
-            case Taste::Anfang:
+            case Key::Home:
                 ziel = 0;
                 break;
-            case Taste::Ende:
+            case Key::End:
                 ziel = letzte;
                 break;
             }
         }
         // A key that does not move the current row selects nothing.
-        if (ziel == aktuell) {
+        if (ziel == current) {
             return;
         }
-        aktuell = ausgewaehlt = ziel;
-        haengeAn(ziel);
+        current = selected = ziel;
+        append(ziel);
     }
 
-    // Typed or pasted text lands at a position of the answer line or Memo.
-    static int gueltigePosition(const QString &text, int position)
+    static void insert(QString &text, int position, const QString &added)
     {
-        position = std::clamp(position, 0, static_cast<int>(text.size()));
-        // Never between the halves of a surrogate pair.
-        if (position > 0 && position < text.size() && text.at(position).isLowSurrogate() &&
-            text.at(position - 1).isHighSurrogate()) {
-            --position;
-        }
-        return position;
-    }
-
-    static void fuegeEin(QString &text, int position, const QString &neu)
-    {
-        text.insert(gueltigePosition(text, position), neu);
+        text.insert(textPosition(text, position), added);
     }
 
     // Backspace n times from the position: one character each, a surrogate
     // pair as one.
-    static void loesche(QString &text, int position, int anzahl)
+    static void backspace(QString &text, int position, int anzahl)
     {
-        int p = gueltigePosition(text, position);
+        int p = textPosition(text, position);
         for (int i = 0; i < anzahl && p > 0; ++i) {
             const bool paar =
                 p >= 2 && text.at(p - 1).isLowSurrogate() && text.at(p - 2).isHighSurrogate();
@@ -412,7 +401,7 @@ struct Modell
 
     // How the field stores pasted plain text: each CR LF, CR and paragraph
     // separator becomes one paragraph break, which reads as '\n'.
-    static QString wieEingefuegt(QString text)
+    static QString asPasted(QString text)
     {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -421,47 +410,47 @@ struct Modell
     }
 
 private:
-    void ziehe(Wuerfel &wuerfel)
+    void draw(Dice &dice)
     {
-        wuerfel.starte();
+        dice.reseed();
         aufgabe.TypErlaubt = false;
         while (true) {
-            const int typ = wuerfel.zahl(8);
+            const int typ = dice.draw(8);
             aufgabe.Aufgabentyp = typ;
-            if (rechenarten[static_cast<std::size_t>(typ / 2)]) {
+            if (operations[static_cast<std::size_t>(typ / 2)]) {
                 aufgabe.TypErlaubt = true;
             }
             do {
-                aufgabe.Zahl1 = typ >= 4 && typ <= 6 ? wuerfel.zahl(9999) + 1 : wuerfel.zahl(10000);
-                aufgabe.Zahl2 = typ == 7 ? wuerfel.zahl(9999) + 1 : wuerfel.zahl(10000);
-            } while (!bedingungErfuellt(typ, aufgabe.Zahl1, aufgabe.Zahl2));
-            aufgabe.Rechenzeichen = std::string(orakel::ZeichenDesTyps(typ));
+                aufgabe.Zahl1 = typ >= 4 && typ <= 6 ? dice.draw(9999) + 1 : dice.draw(10000);
+                aufgabe.Zahl2 = typ == 7 ? dice.draw(9999) + 1 : dice.draw(10000);
+            } while (!pairAllowed(typ, aufgabe.Zahl1, aufgabe.Zahl2));
+            aufgabe.Rechenzeichen = std::string(oracle::signOfKind(typ));
             if (aufgabe.TypErlaubt) {
                 break;
             }
         }
-        gezogen = true;
+        drawn = true;
     }
 
     // Shuffles the palette of the direction in force and lists it anew.
-    void fuelle(Wuerfel &wuerfel)
+    void fill(Dice &dice)
     {
-        liste.clear();
+        list.clear();
         if (tw) {
-            wortfolge = mische(wuerfel, 21);
+            wortfolge = shuffled(dice, 21);
             for (const int index : wortfolge) {
-                liste.append(qt(wortbausteine[static_cast<std::size_t>(index - 1)]));
+                list.append(qt(wortbausteine[static_cast<std::size_t>(index - 1)]));
             }
         } else {
-            gleichungsfolge = mische(wuerfel, 5);
+            gleichungsfolge = shuffled(dice, 5);
             for (const int index : gleichungsfolge) {
-                liste.append(qt(gleichungsbausteine[static_cast<std::size_t>(index - 1)]));
+                list.append(qt(gleichungsbausteine[static_cast<std::size_t>(index - 1)]));
             }
         }
-        aktuell = ausgewaehlt = -1;
+        current = selected = -1;
     }
 
-    void haengeAn(int zeile) { antwort += liste.at(zeile) + QLatin1Char(' '); }
+    void append(int zeile) { answer += list.at(zeile) + QLatin1Char(' '); }
 };
 
-} // namespace modell
+} // namespace model
