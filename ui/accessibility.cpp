@@ -141,17 +141,29 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element != PE_FrameFocusRect) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_FrameFocusRect) {
+            drawFocusFrame(option, option->rect, painter);
             return;
         }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // Some styles mark a focused push button only by a tint of its
+        // outline, and only after the first key press.
+        if (element == PE_PanelButtonCommand && (option->state & State_HasFocus)) {
+            drawFocusFrame(option, option->rect.adjusted(3, 3, -3, -3), painter);
+        }
+    }
+
+private:
+    static void drawFocusFrame(const QStyleOption *option, const QRect &rect, QPainter *painter)
+    {
         painter->save();
         QPen pen(option->palette.color(QPalette::WindowText), focusFrameWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         painter->setPen(pen);
         painter->setBrush(Qt::NoBrush);
+        painter->setRenderHint(QPainter::Antialiasing, false);
         const int inset = focusFrameWidth / 2;
-        painter->drawRect(option->rect.adjusted(inset, inset, -inset, -inset));
+        painter->drawRect(rect.adjusted(inset, inset, -inset, -inset));
         painter->restore();
     }
 };
