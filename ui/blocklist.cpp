@@ -41,33 +41,33 @@ void BlockList::fill(const QStringList &texts)
 
 void BlockList::mousePressEvent(QMouseEvent *event)
 {
+    if (beginPress(event)) {
+        QListWidget::mousePressEvent(event);
+    }
+}
+
+void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt delivers the second press of a double click as this event alone.
+    if (beginPress(event)) {
+        QListWidget::mouseDoubleClickEvent(event);
+    }
+}
+
+bool BlockList::beginPress(QMouseEvent *event)
+{
     if (fromTouch(event)) {
         beginTap(event);
-        return;
+        return false;
     }
     // Only the left button chooses; other buttons must not move the
     // selection away from the last choice either.
     if (event->button() != Qt::LeftButton) {
         event->accept();
-        return;
+        return false;
     }
     beginMouseChoice(event);
-    QListWidget::mousePressEvent(event);
-}
-
-void BlockList::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (fromTouch(event)) {
-        beginTap(event);
-        return;
-    }
-    // Qt delivers the second press of a double click as this event alone.
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    beginMouseChoice(event);
-    QListWidget::mouseDoubleClickEvent(event);
+    return true;
 }
 
 void BlockList::mouseMoveEvent(QMouseEvent *event)

@@ -44,6 +44,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Whether Qt's list may see the press: a touch or a button other than the
+    // left one is handled here alone.
+    bool beginPress(QMouseEvent *event);
     void beginMouseChoice(QMouseEvent *event);
     void beginTap(QMouseEvent *event);
     void followSwipe(QMouseEvent *event);
