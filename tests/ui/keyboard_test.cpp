@@ -24,6 +24,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -96,6 +97,8 @@ class KeyboardTest : public WindowTest
 {
     Q_OBJECT
 
+    std::unique_ptr<QPointingDevice> touchScreen;
+
     QString spoken() const { return w->findChild<Announcer *>()->lastMessage(); }
 
     void press(QWidget *target, int key)
@@ -129,7 +132,11 @@ private slots:
     {
         WindowTest::initTestCase();
         QApplication::setStyle(styleWithVisibleFocus());
+        touchScreen.reset(QTest::createTouchDevice());
     }
+
+    // Qt 6.4 leaves a touch device made for a test behind at the end.
+    void cleanupTestCase() { touchScreen.reset(); }
 
     void enterPressesTheFocusedButton_data()
     {
@@ -332,23 +339,22 @@ private slots:
     {
         f->script(taskTW());
         QTest::keyClick(w->bNeu, Qt::Key_Space);
-        QPointingDevice *touchScreen = QTest::createTouchDevice();
         QWidget *list = w->lbAuswahl->viewport();
 
         const QPoint onZu =
             w->lbAuswahl->visualItemRect(w->lbAuswahl->item(f->rowOf("zu"))).center();
-        QTest::touchEvent(list, touchScreen).press(0, onZu, list);
-        QTest::touchEvent(list, touchScreen).release(0, onZu, list);
+        QTest::touchEvent(list, touchScreen.get()).press(0, onZu, list);
+        QTest::touchEvent(list, touchScreen.get()).release(0, onZu, list);
         QCOMPARE(f->answer(), QString("zu "));
 
         QScrollBar *bar = w->lbAuswahl->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         const QPoint low(list->width() / 2, list->height() - 10);
-        QTest::touchEvent(list, touchScreen).press(0, low, list);
+        QTest::touchEvent(list, touchScreen.get()).press(0, low, list);
         for (int up = 10; up <= 120; up += 10) {
-            QTest::touchEvent(list, touchScreen).move(0, low - QPoint(0, up), list);
+            QTest::touchEvent(list, touchScreen.get()).move(0, low - QPoint(0, up), list);
         }
-        QTest::touchEvent(list, touchScreen).release(0, low - QPoint(0, 120), list);
+        QTest::touchEvent(list, touchScreen.get()).release(0, low - QPoint(0, 120), list);
         QVERIFY(bar->value() > 0);
         QCOMPARE(f->answer(), QString("zu "));
     }
