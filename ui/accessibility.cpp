@@ -5,12 +5,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
 

@@ -43,8 +43,7 @@ const QString captionWortform = QStringLiteral("Die Wortform lautet:");
 const QString captionGleichung = QStringLiteral("Die Gleichung lautet:");
 
 // What the screen reader says after a command, beside what the window shows.
-const QString spokenFalsch =
-    QStringLiteral("falsch. Unter „Hilfe“ stehen die richtigen Antworten.");
+const QString spokenHilfeOffered = QStringLiteral("Unter „Hilfe“ stehen die richtigen Antworten.");
 const QString spokenWiederhole = QStringLiteral("Antwort gelöscht, Bausteine neu gemischt.");
 const QString spokenKeineRechenart = QStringLiteral("Keine Rechenart gewählt.");
 
@@ -440,9 +439,8 @@ void TForm1::bPruefeClick()
     offerWiederhole(true);
     bWiederhole->setFocus();
     offerPruefe(false);
-    announcer->announce(ergebnis.Urteil ? qt(ergebnis.Urteilstext) + QStringLiteral(". ") +
-                                              qt(ergebnis.Werttext)
-                                        : spokenFalsch);
+    announcer->announce(qt(ergebnis.Urteilstext) + QStringLiteral(". ") +
+                        (ergebnis.Urteil ? qt(ergebnis.Werttext) : spokenHilfeOffered));
 }
 
 void TForm1::Ende1Click()

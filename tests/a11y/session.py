@@ -71,6 +71,7 @@ class Session:
         self.spoken = []  # every line Orca has spoken, in order
         self.partial = ''  # the debug output after its last complete line
         self.lock = threading.Lock()
+        self._terminal_writer = None  # Orca's end of its debug terminal
         self.env = self._environment()
 
     def _environment(self):
@@ -101,6 +102,8 @@ class Session:
             except subprocess.TimeoutExpired:
                 self._signal_group(process, signal.SIGKILL)
                 process.wait()
+        if self._terminal_writer is not None:
+            os.close(self._terminal_writer)
         if exc and exc[0] is not None and os.path.exists(self.log):
             print('--- what Orca said ---', file=sys.stderr)
             for line in self.speech():
